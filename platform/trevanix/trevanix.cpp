@@ -1,0 +1,21 @@
+// The stand-in configuration library: for now it keeps nothing and accepts
+// every operation.
+#include "api/trevanix.h"
+
+extern "C" {
+
+int32_t TREVANIX_CALL CfgOpen(int32_t) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgClose(void) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgBegin(void) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgEnd(void) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgLock(int32_t) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgTargetUnuse(int32_t, int32_t*) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgTargetDelete(void) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgSetString(uint32_t, const char*) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgSetNumber(uint32_t, uint32_t) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgSetFlag(uint32_t, int32_t) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgTargetCreate(const char*) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgTargetUse(const char*) { return CFG_OK; }
+int32_t TREVANIX_CALL CfgUseEntry(int32_t) { return CFG_OK; }
+
+}
