@@ -1,0 +1,12 @@
+// The whole run: the command line, then the script between opening and
+// beginning the configuration and ending and closing it.
+#pragma once
+
+#include <cstdint>
+
+namespace plovask {
+
+// Answers the run's result: 0, -1 or the API code of the first failure.
+[[nodiscard]] std::int32_t RunProgram(int argc, char** argv);
+
+}  // namespace plovask

@@ -1,0 +1,28 @@
+// Splits the current line into tokens, one per call, from the scan position.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace plovask {
+
+// Back to the first character of the line; only the dispatcher calls it.
+void ResetScanPosition();
+
+// Copies the next token into buffer, NUL-terminated, and consumes the one
+// blank, tab or closing quote that ended it. Tokens are separated by blanks
+// and tabs; a token that starts with a double quote runs to the next double
+// quote or the end of the line. Answers true only when at least one character
+// was copied. A token that does not fit (buffer.size() characters or more) is
+// reported as "Token too long", leaves the scan position where it was and
+// answers false, as does an empty quoted token or the end of the line.
+[[nodiscard]] bool NextToken(std::span<char> buffer);
+
+// True when nothing but blanks and tabs is left on the line.
+[[nodiscard]] bool OnlyBlanksRemain();
+
+// Equality apart from the case of A to Z; no other byte is folded, whatever
+// the locale.
+[[nodiscard]] bool EqualsIgnoreCase(std::string_view left, std::string_view right);
+
+}  // namespace plovask
