@@ -1,0 +1,52 @@
+// SetMSNForController: writes a controller number and an MSN into one of the
+// library's four numbered entries.
+#include "api/trevanix.h"
+#include "commands/commands.h"
+#include "commands/release.h"
+#include "script/command_result.h"
+#include "script/parameters.h"
+#include "script/script_state.h"
+
+namespace plovask {
+namespace {
+
+constexpr std::int32_t kEntryCount = 4;
+
+// Tries the entries in order until the library accepts one. Answers 0 when
+// one was accepted, and also when all four were taken: the library then
+// decides what the attribute calls change. Any other answer ends the command.
+std::int32_t SelectEntry() {
+    for (std::int32_t index = 1; index <= kEntryCount; ++index) {
+        const std::int32_t code = CfgUseEntry(index);
+        if (code != CFG_NOT_FOUND_OR_TAKEN) {
+            return code;
+        }
+    }
+    return CFG_OK;
+}
+
+}  // namespace
+
+std::int32_t SetMSNForController() {
+    std::uint32_t controller = 0;
+    char msn[kMsnBufferSize];
+    if (!ReadParameter(g_state.parameter) || !ParseNumber(g_state.parameter, controller) ||
+        !ReadParameter(msn) || !CheckNoSurplusParameter()) {
+        return kScriptError;
+    }
+    const std::int32_t selected = SelectEntry();
+    if (selected != CFG_OK) {
+        return ApiResult(selected);
+    }
+    std::int32_t code = CfgSetNumber(ATTR_CONTROLLER, controller);
+    if (code == CFG_OK) {
+        code = CfgSetString(ATTR_MSN, msn);
+    }
+    // The entry is released on every path that wrote to it; a failed release
+    // does not change what the command answers.
+    std::int32_t released = 0;
+    static_cast<void>(CfgTargetUnuse(kReleaseSelection, &released));
+    return ApiResult(code);
+}
+
+}  // namespace plovask

@@ -1,0 +1,67 @@
+// TargetCreate, TargetDelete, TargetUse and TargetUnuse. The library keeps the
+// targets and the selection; the tool only passes the name on.
+#include <span>
+
+#include "api/trevanix.h"
+#include "commands/commands.h"
+#include "commands/release.h"
+#include "script/command_result.h"
+#include "script/parameters.h"
+#include "script/script_state.h"
+
+namespace plovask {
+namespace {
+
+// The one parameter of the three named commands, with nothing after it.
+bool ReadTargetName(std::span<char> name) {
+    return ReadParameter(name) && CheckNoSurplusParameter();
+}
+
+}  // namespace
+
+std::int32_t TargetCreate() {
+    char name[kTextBufferSize];
+    if (!ReadTargetName(name)) {
+        return kScriptError;
+    }
+    const std::int32_t code = CfgTargetCreate(name);
+    // A target that is already there is what the script asked for.
+    if (code == CFG_TARGET_EXISTS || code == CFG_TARGET_EXISTS_OTHER_CASE) {
+        return kSuccess;
+    }
+    return ApiResult(code);
+}
+
+std::int32_t TargetDelete() {
+    char name[kTextBufferSize];
+    if (!ReadTargetName(name)) {
+        return kScriptError;
+    }
+    const std::int32_t selected = CfgTargetUse(name);
+    // A target that is not there needs no deleting.
+    if (selected == CFG_NOT_FOUND_OR_TAKEN) {
+        return kSuccess;
+    }
+    if (selected != CFG_OK) {
+        return ApiResult(selected);
+    }
+    return ApiResult(CfgTargetDelete());
+}
+
+std::int32_t TargetUse() {
+    char name[kTextBufferSize];
+    if (!ReadTargetName(name)) {
+        return kScriptError;
+    }
+    return ApiResult(CfgTargetUse(name));
+}
+
+std::int32_t TargetUnuse() {
+    if (!CheckNoSurplusParameter()) {
+        return kScriptError;
+    }
+    std::int32_t released = 0;  // written by the library, never read
+    return ApiResult(CfgTargetUnuse(kReleaseSelection, &released));
+}
+
+}  // namespace plovask
