@@ -1,0 +1,60 @@
+#include "e2e_case.h"
+
+#include <filesystem>
+
+#include "plovask_process.h"
+
+namespace plovask_test {
+
+const char* const kUsageText =
+    "PLOVASK  Vorstel/ISDN configuration tool\n"
+    "Applies a configuration script, one command a line, to the ISDN dial-up configuration.\n"
+    "\n"
+    "use: plovask [-h] [-f<configfile>] [-e<errorfile>]\n"
+    "\n"
+    "  -f<configfile> defines the input file (default is VORSTEL.CFG)\n"
+    "  -e<errfile>    defines the error file (default is stderr)\n"
+    "  -h             displays this information\n";
+
+std::vector<std::string> Bracket(std::vector<std::string> commandCalls) {
+    std::vector<std::string> calls{"CfgOpen(0)", "CfgBegin()"};
+    calls.insert(calls.end(), commandCalls.begin(), commandCalls.end());
+    calls.push_back("CfgEnd()");
+    calls.push_back("CfgClose()");
+    return calls;
+}
+
+std::string CaseName(const testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
+TEST_P(EndToEnd, Run) {
+    const Case& c = GetParam();
+    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+    const std::filesystem::path root =
+        std::filesystem::path(testing::TempDir()) / "plovask_e2e" / test->test_suite_name() / c.name;
+    std::filesystem::remove_all(root);
+    const auto work = root / "work";
+    const auto out = root / "out";
+    std::filesystem::create_directories(work);
+    std::filesystem::create_directories(out);
+    if (!c.scriptName.empty()) {
+        WriteFile(work / c.scriptName, c.script);
+    }
+    for (const auto& [name, bytes] : c.before) {
+        WriteFile(work / name, bytes);
+    }
+
+    const ProcessOutcome outcome = RunPlovask(work, out, c.args, c.plan);
+
+    EXPECT_EQ(outcome.status, c.status);
+    EXPECT_EQ(outcome.standardError, c.stderrText);
+    EXPECT_EQ(outcome.standardOutput, "") << "the tool never writes to standard output";
+    EXPECT_EQ(outcome.calls, c.calls);
+    for (const auto& [name, bytes] : c.files) {
+        EXPECT_TRUE(std::filesystem::exists(work / name)) << name;
+        EXPECT_EQ(ReadFile(work / name), bytes) << name;
+    }
+}
+
+}  // namespace plovask_test

@@ -1,0 +1,109 @@
+// A scripted configuration library for the tests. It records every call with
+// its arguments, one line each, in the file named by FAKE_TREVANIX_LOG, and
+// answers what FAKE_TREVANIX_PLAN plans: words of the form
+// Operation=answer,answer,... give the answers of that operation's calls in
+// order; every call beyond them, and every other operation, answers 0.
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "api/trevanix.h"
+
+namespace {
+
+std::map<std::string, std::deque<int32_t>> LoadPlan() {
+    std::map<std::string, std::deque<int32_t>> plan;
+    const char* text = std::getenv("FAKE_TREVANIX_PLAN");
+    std::istringstream words(text != nullptr ? text : "");
+    std::string word;
+    while (words >> word) {
+        const auto equals = word.find('=');
+        std::istringstream answers(word.substr(equals + 1));
+        std::string answer;
+        while (std::getline(answers, answer, ',')) {
+            plan[word.substr(0, equals)].push_back(static_cast<int32_t>(std::stol(answer)));
+        }
+    }
+    return plan;
+}
+
+int32_t Answer(const std::string& operation) {
+    static std::map<std::string, std::deque<int32_t>> plan = LoadPlan();
+    auto& answers = plan[operation];
+    if (answers.empty()) {
+        return 0;
+    }
+    const int32_t answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+// Texts are written in quotes, with every byte outside printable ASCII, the
+// quote and the backslash as \xNN, so that a log line shows exactly what the
+// library was handed.
+std::string Quote(const char* text) {
+    if (text == nullptr) {
+        return "null";
+    }
+    std::string quoted = "\"";
+    for (const char* c = text; *c != '\0'; ++c) {
+        const auto byte = static_cast<unsigned char>(*c);
+        if (byte < 0x20 || byte >= 0x7F || byte == '"' || byte == '\\') {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            quoted += escape;
+        } else {
+            quoted += *c;
+        }
+    }
+    return quoted + "\"";
+}
+
+int32_t Call(const std::string& operation, const std::string& arguments) {
+    if (const char* log = std::getenv("FAKE_TREVANIX_LOG")) {
+        if (std::FILE* file = std::fopen(log, "a")) {
+            std::fprintf(file, "%s(%s)\n", operation.c_str(), arguments.c_str());
+            std::fclose(file);
+        }
+    }
+    return Answer(operation);
+}
+
+std::string Numbers(long long first, long long second) {
+    return std::to_string(first) + ", " + std::to_string(second);
+}
+
+}  // namespace
+
+extern "C" {
+
+int32_t TREVANIX_CALL CfgOpen(int32_t mode) { return Call("CfgOpen", std::to_string(mode)); }
+int32_t TREVANIX_CALL CfgClose(void) { return Call("CfgClose", ""); }
+int32_t TREVANIX_CALL CfgBegin(void) { return Call("CfgBegin", ""); }
+int32_t TREVANIX_CALL CfgEnd(void) { return Call("CfgEnd", ""); }
+int32_t TREVANIX_CALL CfgLock(int32_t flag) { return Call("CfgLock", std::to_string(flag)); }
+int32_t TREVANIX_CALL CfgTargetUnuse(int32_t what, int32_t* released) {
+    const int32_t answer = Call("CfgTargetUnuse", std::to_string(what) + (released ? ", &r" : ", null"));
+    if (released != nullptr) {
+        *released = 1;
+    }
+    return answer;
+}
+int32_t TREVANIX_CALL CfgTargetDelete(void) { return Call("CfgTargetDelete", ""); }
+int32_t TREVANIX_CALL CfgSetString(uint32_t attribute, const char* text) {
+    return Call("CfgSetString", std::to_string(attribute) + ", " + Quote(text));
+}
+int32_t TREVANIX_CALL CfgSetNumber(uint32_t attribute, uint32_t value) {
+    return Call("CfgSetNumber", Numbers(attribute, value));
+}
+int32_t TREVANIX_CALL CfgSetFlag(uint32_t attribute, int32_t value) {
+    return Call("CfgSetFlag", Numbers(attribute, value));
+}
+int32_t TREVANIX_CALL CfgTargetCreate(const char* name) { return Call("CfgTargetCreate", Quote(name)); }
+int32_t TREVANIX_CALL CfgTargetUse(const char* name) { return Call("CfgTargetUse", Quote(name)); }
+int32_t TREVANIX_CALL CfgUseEntry(int32_t index) { return Call("CfgUseEntry", std::to_string(index)); }
+
+}
