@@ -1,0 +1,80 @@
+// A store of the test's own, and the store text a test expects, written out
+// line by line as the format is documented.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "configuration.h"
+
+namespace trevanix_test {
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A fresh folder for the store, named by TREVANIX_STORE while it lives.
+class StoreFolder {
+public:
+    explicit StoreFolder(const std::string& name)
+        : folder_(std::filesystem::path(testing::TempDir()) / "trevanix_library" / name) {
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        setenv("TREVANIX_STORE", store().c_str(), 1);
+        unsetenv("TREVANIX_DRY_RUN");
+    }
+    ~StoreFolder() { unsetenv("TREVANIX_STORE"); }
+    StoreFolder(const StoreFolder&) = delete;
+    StoreFolder& operator=(const StoreFolder&) = delete;
+
+    std::filesystem::path store() const { return folder_ / "store"; }
+
+private:
+    std::filesystem::path folder_;
+};
+
+inline trevanix::Target Site(std::string name, trevanix::Target fields = {}) {
+    fields.name = std::move(name);
+    return fields;
+}
+
+// Texts here hold no byte that the store escapes.
+inline std::string StoreText(const std::vector<trevanix::Target>& targets,
+                             std::vector<trevanix::Entry> entries = {}, bool locked = false) {
+    const auto quoted = [](const std::string& text) { return "\"" + text + "\""; };
+    entries.resize(trevanix::kEntryCount);
+    std::string text = "TREVANIX-STORE 1\n";
+    text += locked ? "lock on\n" : "lock off\n";
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        text += "entry " + std::to_string(i + 1);
+        text += entries[i].taken
+                    ? " controller " + std::to_string(entries[i].controller) + " msn " + quoted(entries[i].msn) + "\n"
+                    : " free\n";
+    }
+    for (const trevanix::Target& target : targets) {
+        text += "target " + quoted(target.name) + "\n";
+        text += "  isdn-number " + quoted(target.isdnNumber) + "\n";
+        text += "  username " + quoted(target.username) + "\n";
+        text += "  outbound-password " + quoted(target.outboundPassword) + "\n";
+        text += "  remote-system-id " + quoted(target.remoteSystemId) + "\n";
+        text += "  inbound-password " + quoted(target.inboundPassword) + "\n";
+        text += std::string("  inbound-auth ") + (target.inboundAuth == 0 ? "none" : target.inboundAuth == 1 ? "pap" : "chap") + "\n";
+        text += target.active ? "  active yes\n" : "  active no\n";
+    }
+    return text;
+}
+
+}  // namespace trevanix_test
