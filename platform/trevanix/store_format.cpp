@@ -17,10 +17,12 @@ public:
     explicit LineReader(std::string_view text) : rest_(text) {}
 
     // The next line without its line feed; none at the end of the text or
-    // when the last line lacks its line feed.
+    // when the last line lacks its line feed. Either way the number is that
+    // of the line asked for.
     std::optional<std::string_view> Next() {
         const std::size_t end = rest_.find('\n');
         if (end == std::string_view::npos) {
+            ++number_;
             return std::nullopt;
         }
         const std::string_view line = rest_.substr(0, end);
@@ -86,7 +88,11 @@ public:
 
 private:
     bool Fail(std::string reason) {
-        error_.line = lines_.Number();
+        return FailAt(lines_.Number(), std::move(reason));
+    }
+
+    bool FailAt(std::size_t line, std::string reason) {
+        error_.line = line;
         error_.reason = std::move(reason);
         return false;
     }
@@ -126,6 +132,7 @@ private:
         if (!line || !TakePrefix(*line, "target ")) {
             return Fail("expected a target");
         }
+        const std::size_t targetLine = lines_.Number();
         Target target;
         std::optional<std::string> name = TakeText(*line, kNameMax);
         if (!name || name->empty()) {
@@ -155,7 +162,7 @@ private:
         target.active = *line == "  active yes";
         const auto [place, created] = configuration_.targets.try_emplace(FoldName(target.name));
         if (!created) {
-            return Fail("a second target of the same name");
+            return FailAt(targetLine, "a second target of the same name");
         }
         place->second = std::move(target);
         return true;

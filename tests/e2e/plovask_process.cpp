@@ -13,19 +13,21 @@ extern char** environ;
 namespace plovask_test {
 namespace {
 
-// The child's environment: ours, less anything that would put another
-// library in front, plus the fake's settings.
-std::vector<std::string> ChildEnvironment(const std::filesystem::path& log, const std::string& plan) {
+std::string NameOf(const std::string& entry) {
+    return entry.substr(0, entry.find('='));
+}
+
+// Ours, less anything that would put a library in front or steer a library,
+// plus the spec's own.
+std::vector<std::string> ChildEnvironment(const std::vector<std::string>& added) {
     std::vector<std::string> entries;
     for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string text = *entry;
-        if (text.rfind("LD_PRELOAD=", 0) != 0 && text.rfind("FAKE_TREVANIX_", 0) != 0) {
-            entries.push_back(text);
+        const std::string name = NameOf(*entry);
+        if (name != "LD_PRELOAD" && name.rfind("FAKE_TREVANIX_", 0) != 0 && name.rfind("TREVANIX_", 0) != 0) {
+            entries.emplace_back(*entry);
         }
     }
-    entries.push_back(std::string("LD_PRELOAD=") + FAKE_LIBRARY);
-    entries.push_back("FAKE_TREVANIX_LOG=" + log.string());
-    entries.push_back("FAKE_TREVANIX_PLAN=" + plan);
+    entries.insert(entries.end(), added.begin(), added.end());
     return entries;
 }
 
@@ -68,36 +70,47 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
-                          const std::vector<std::string>& args, const std::string& plan) {
-    const auto log = outDir / "calls.log";
-    const auto err = outDir / "stderr.txt";
-    const auto out = outDir / "stdout.txt";
-    std::vector<std::string> argv{PLOVASK_BINARY};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<std::string> env = ChildEnvironment(log, plan);
+pid_t StartProcess(const ProcessSpec& spec) {
+    std::vector<std::string> argv = spec.argv;
+    std::vector<std::string> env = ChildEnvironment(spec.environment);
     std::vector<char*> argPointers = Pointers(argv);
     std::vector<char*> envPointers = Pointers(env);
-
     const pid_t child = fork();
     if (child == 0) {
-        if (chdir(workDir.c_str()) != 0) {
+        if (chdir(spec.workDir.c_str()) != 0) {
             _exit(126);
         }
-        RedirectTo(STDIN_FILENO, "/dev/null", O_RDONLY);
-        RedirectTo(STDOUT_FILENO, out, O_WRONLY | O_CREAT | O_TRUNC);
-        RedirectTo(STDERR_FILENO, err, O_WRONLY | O_CREAT | O_TRUNC);
+        RedirectTo(STDIN_FILENO, spec.standardInput, O_RDONLY);
+        RedirectTo(STDOUT_FILENO, spec.outDir / "stdout.txt", O_WRONLY | O_CREAT | O_TRUNC);
+        RedirectTo(STDERR_FILENO, spec.outDir / "stderr.txt", O_WRONLY | O_CREAT | O_TRUNC);
         execve(argPointers[0], argPointers.data(), envPointers.data());
         _exit(127);
     }
+    return child;
+}
+
+ProcessOutcome WaitProcess(pid_t child, const ProcessSpec& spec) {
     int wstatus = 0;
     waitpid(child, &wstatus, 0);
     ProcessOutcome outcome{};
     outcome.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 1000 + WTERMSIG(wstatus);
-    outcome.standardError = ReadFile(err);
-    outcome.standardOutput = ReadFile(out);
-    outcome.calls = Lines(ReadFile(log));
+    outcome.standardError = ReadFile(spec.outDir / "stderr.txt");
+    outcome.standardOutput = ReadFile(spec.outDir / "stdout.txt");
+    outcome.calls = Lines(ReadFile(spec.outDir / "calls.log"));
     return outcome;
+}
+
+ProcessOutcome RunProcess(const ProcessSpec& spec) {
+    return WaitProcess(StartProcess(spec), spec);
+}
+
+ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
+                          const std::vector<std::string>& args, const std::string& plan) {
+    ProcessSpec spec{.argv = {PLOVASK_BINARY}, .workDir = workDir, .outDir = outDir};
+    spec.argv.insert(spec.argv.end(), args.begin(), args.end());
+    spec.environment = {std::string("LD_PRELOAD=") + FAKE_LIBRARY,
+                        "FAKE_TREVANIX_LOG=" + (outDir / "calls.log").string(), "FAKE_TREVANIX_PLAN=" + plan};
+    return RunProcess(spec);
 }
 
 }  // namespace plovask_test

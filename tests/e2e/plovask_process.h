@@ -1,5 +1,8 @@
-// Runs the built plovask as a process against the recording fake library.
+// Runs the built programs as processes: plovask against the recording fake
+// library, or against the real stand-in library and a store.
 #pragma once
+
+#include <sys/types.h>
 
 #include <filesystem>
 #include <string>
@@ -14,9 +17,23 @@ struct ProcessOutcome {
     std::vector<std::string> calls;  // the fake library's log, one call a line
 };
 
-// Runs plovask with args in workDir, with the fake library put in front of
-// the real one and answering plan. Its log and the output streams are kept in
-// outDir, beside workDir, so that they never mix with the files of the run.
+// One process: its words, where it runs and what it finds in its
+// environment besides ours. Its output streams, and the fake's log, are kept
+// in outDir, so that they never mix with the files of the run.
+struct ProcessSpec {
+    std::vector<std::string> argv;           // the program first
+    std::filesystem::path workDir;
+    std::filesystem::path outDir;
+    std::vector<std::string> environment{};  // NAME=VALUE, replacing ours
+    std::string standardInput = "/dev/null";
+};
+
+pid_t StartProcess(const ProcessSpec& spec);
+ProcessOutcome WaitProcess(pid_t child, const ProcessSpec& spec);
+ProcessOutcome RunProcess(const ProcessSpec& spec);
+
+// plovask with args in workDir, with the fake library put in front of the
+// real one and answering plan.
 ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
                           const std::vector<std::string>& args, const std::string& plan);
 
