@@ -211,6 +211,10 @@ const std::vector<LibraryCase> kCases = {
      StoreText({Site("A"), Site("b")}), StoreText({Site("b")})},
 };
 
+void PrintTo(const LibraryCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class LibraryTest : public testing::TestWithParam<LibraryCase> {
 protected:
     void TearDown() override {

@@ -69,6 +69,10 @@ const std::vector<RefusedCase> kRefused = {
     {"TrailingBlankLine", WithTarget("target \"a\"") + "\n", 15},
 };
 
+void PrintTo(const RefusedCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class StoreRefusedTest : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(StoreRefusedTest, Refused) {

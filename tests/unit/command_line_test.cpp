@@ -35,6 +35,12 @@ const std::vector<CommandLineCase> kCases = {
     {{""}, CommandLineOutcome::kUsage, ""},
 };
 
+void PrintTo(const CommandLineCase& c, std::ostream* out) {
+    for (const std::string& word : c.words) {
+        *out << '[' << word << ']';
+    }
+}
+
 class CommandLineTest : public testing::TestWithParam<CommandLineCase> {};
 
 TEST_P(CommandLineTest, Outcome) {

@@ -42,6 +42,10 @@ const std::vector<NumberCase> kNumberCases = {
     {"a1", std::nullopt},
 };
 
+void PrintTo(const NumberCase& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
+
 class ParseNumberTest : public testing::TestWithParam<NumberCase> {};
 
 TEST_P(ParseNumberTest, Value) {
@@ -67,6 +71,10 @@ const std::vector<BoolCase> kBoolCases = {
     {"", std::nullopt}, {"00", std::nullopt}, {"10", std::nullopt}, {" yes", std::nullopt},
     {"yes ", std::nullopt}, {"yess", std::nullopt}, {"y", std::nullopt}, {"none", std::nullopt},
 };
+
+void PrintTo(const BoolCase& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
 
 class ParseBoolTest : public testing::TestWithParam<BoolCase> {};
 

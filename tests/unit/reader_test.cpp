@@ -75,6 +75,10 @@ const std::vector<ReaderCase> kReaderCases = {
     {"NulCountsTowardsLength", "a\0"s + Repeat('b', 300) + "\nc", {{LineRead::kTooLong, "a"}, {LineRead::kLine, "c"}, kEnd}},
 };
 
+void PrintTo(const ReaderCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ReaderTest : public testing::TestWithParam<ReaderCase> {};
 
 TEST_P(ReaderTest, Lines) {

@@ -45,6 +45,10 @@ const std::vector<ScanCase> kScanCases = {
     {"EndOfLineStaysEnd", "a", {{60, true, "a"}, {60, false, ""}, {60, false, ""}}, ""},
 };
 
+void PrintTo(const ScanCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ScannerTest : public testing::TestWithParam<ScanCase> {};
 
 TEST_P(ScannerTest, Tokens) {
