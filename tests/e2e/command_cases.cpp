@@ -7,10 +7,6 @@
 namespace plovask_test {
 namespace {
 
-std::string Repeat(char c, std::size_t count) {
-    return std::string(count, c);
-}
-
 std::string SetString(int attribute, const std::string& text) {
     return "CfgSetString(" + std::to_string(attribute) + ", \"" + text + "\")";
 }

@@ -30,6 +30,10 @@ struct Case {
 // commands' calls and ended and closed it.
 std::vector<std::string> Bracket(std::vector<std::string> commandCalls);
 
+inline std::string Repeat(char c, std::size_t count) {
+    return std::string(count, c);
+}
+
 // The usage text, as the tool prints it.
 extern const char* const kUsageText;
 

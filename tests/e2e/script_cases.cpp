@@ -9,10 +9,6 @@ namespace {
 
 using namespace std::string_literals;
 
-std::string Repeat(char c, std::size_t count) {
-    return std::string(count, c);
-}
-
 const std::string kCreate = R"(CfgTargetCreate("a"))";
 
 const std::vector<Case> kCases = {

@@ -1,0 +1,123 @@
+// Opening, beginning, ending and closing: where the store is read, locked
+// and written.
+#include "session.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "answers.h"
+#include "store_format.h"
+
+namespace trevanix {
+namespace {
+
+constexpr std::int32_t kOpenMode = 0;
+constexpr int kDefaultLockSeconds = 30;
+constexpr long kLongestLockSeconds = 3600;
+
+int LockSecondsFromEnvironment() {
+    const char* text = std::getenv("TREVANIX_LOCK_TIMEOUT");
+    if (text == nullptr || *text == '\0') {
+        return kDefaultLockSeconds;
+    }
+    char* end = nullptr;
+    const long seconds = std::strtol(text, &end, 10);
+    return (*end == '\0' && seconds >= 0 && seconds <= kLongestLockSeconds) ? static_cast<int>(seconds)
+                                                                            : kDefaultLockSeconds;
+}
+
+bool DryRunFromEnvironment() {
+    const char* dryRun = std::getenv("TREVANIX_DRY_RUN");
+    return dryRun != nullptr && std::strcmp(dryRun, "1") == 0;
+}
+
+// Back to a closed session: no lock, no configuration, nothing selected.
+void Reset(Session& s) {
+    s.lock.Release();
+    s.configuration = {};
+    s.selection = Selection::kNone;
+}
+
+}  // namespace
+
+Session& TheSession() {
+    static Session session;
+    return session;
+}
+
+std::int32_t OpenSession(Session& s, std::int32_t mode) {
+    if (s.phase != Phase::kClosed) {
+        return kOutOfSequence;
+    }
+    if (mode != kOpenMode) {
+        return kBadArgument;
+    }
+    s.storePath = StorePath();
+    s.dryRun = DryRunFromEnvironment();
+    s.lockSeconds = LockSecondsFromEnvironment();
+    s.phase = Phase::kOpened;
+    return kOk;
+}
+
+std::int32_t BeginSession(Session& s) {
+    if (s.phase != Phase::kOpened) {
+        return kOutOfSequence;
+    }
+    // A dry run writes nothing, so it needs no lock: the store is only ever
+    // replaced whole, and a read sees the old one or the new one.
+    if (s.storePath.empty() || (!s.dryRun && !s.lock.Acquire(s.storePath, s.lockSeconds))) {
+        return kStoreFailed;
+    }
+    std::string text;
+    const ReadOutcome read = ReadStoreFile(s.storePath, text);
+    StoreError error;
+    if (read == ReadOutcome::kFailed || (read == ReadOutcome::kRead && !ParseStore(text, s.configuration, error))) {
+        Reset(s);
+        return kStoreFailed;
+    }
+    if (read == ReadOutcome::kMissing) {
+        s.configuration = {};
+    }
+    s.selection = Selection::kNone;
+    s.phase = Phase::kBegun;
+    return kOk;
+}
+
+std::int32_t EndSession(Session& s) {
+    if (s.phase != Phase::kBegun) {
+        return kOutOfSequence;
+    }
+    ReleaseSelection(s);
+    s.phase = Phase::kEnded;
+    const bool written = s.dryRun || ReplaceStoreFile(s.storePath, FormatStore(s.configuration));
+    Reset(s);
+    return written ? kOk : kStoreFailed;
+}
+
+std::int32_t CloseSession(Session& s) {
+    if (s.phase == Phase::kClosed) {
+        return kOutOfSequence;
+    }
+    Reset(s);  // changes without CfgEnd are forgotten
+    s.phase = Phase::kClosed;
+    return kOk;
+}
+
+// An entry written with the controller and MSN that another entry already
+// holds is folded into that one, so that applying a script again does not
+// fill the entries with copies.
+bool ReleaseSelection(Session& s) {
+    const Selection released = s.selection;
+    if (released == Selection::kEntry) {
+        Entry& entry = s.configuration.entries[s.entry];
+        for (std::size_t other = 0; other < kEntryCount && entry.taken; ++other) {
+            if (other != s.entry && s.configuration.entries[other] == entry) {
+                entry = Entry{};
+            }
+        }
+    }
+    s.selection = Selection::kNone;
+    return released != Selection::kNone;
+}
+
+}  // namespace trevanix
