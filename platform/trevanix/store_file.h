@@ -28,7 +28,11 @@ public:
     void Release();
 
 private:
+#ifdef _WIN32
+    void* handle_ = nullptr;  // the lock file's HANDLE
+#else
     int descriptor_ = -1;
+#endif
 };
 
 enum class ReadOutcome {

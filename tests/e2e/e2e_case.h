@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +25,10 @@ struct Case {
     Files files{};                            // files expected in the working folder afterwards
     Files before{};                           // files put there before the run
     std::string scriptName = "vorstel.cfg";   // where the script is written; empty for none
+    // Windows keeps the whole result as the exit status, where POSIX keeps 8
+    // bits: the status there when it is neither status nor -1 for 255.
+    std::optional<int> windowsStatus{};
+    bool posixOnly = false;                   // a case that needs a POSIX file system
 };
 
 // The calls of a run that opened and began the configuration, made the

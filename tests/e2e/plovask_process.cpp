@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -83,7 +84,7 @@ pid_t StartProcess(const ProcessSpec& spec) {
         RedirectTo(STDIN_FILENO, spec.standardInput, O_RDONLY);
         RedirectTo(STDOUT_FILENO, spec.outDir / "stdout.txt", O_WRONLY | O_CREAT | O_TRUNC);
         RedirectTo(STDERR_FILENO, spec.outDir / "stderr.txt", O_WRONLY | O_CREAT | O_TRUNC);
-        execve(argPointers[0], argPointers.data(), envPointers.data());
+        execvpe(argPointers[0], argPointers.data(), envPointers.data());
         _exit(127);
     }
     return child;
@@ -104,13 +105,30 @@ ProcessOutcome RunProcess(const ProcessSpec& spec) {
     return WaitProcess(StartProcess(spec), spec);
 }
 
+std::string WindowsFolder() {
+    const char* folder = std::getenv("PLOVASK_E2E_WINDOWS");
+    return folder != nullptr ? folder : "";
+}
+
 ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
                           const std::vector<std::string>& args, const std::string& plan) {
-    ProcessSpec spec{.argv = {PLOVASK_BINARY}, .workDir = workDir, .outDir = outDir};
+    const std::string windows = WindowsFolder();
+    ProcessSpec spec{.workDir = workDir, .outDir = outDir};
+    spec.environment = {"FAKE_TREVANIX_LOG=" + (outDir / "calls.log").string(), "FAKE_TREVANIX_PLAN=" + plan};
+    if (windows.empty()) {
+        spec.argv = {PLOVASK_BINARY};
+        spec.environment.push_back(std::string("LD_PRELOAD=") + FAKE_LIBRARY);
+    } else {
+        spec.argv = {"wine", windows + "/exit_code.exe", "Z:" + windows + "/plovask.exe"};
+        spec.environment.push_back("PLOVASK_EXIT_CODE_FILE=" + (outDir / "exit_code.txt").string());
+    }
     spec.argv.insert(spec.argv.end(), args.begin(), args.end());
-    spec.environment = {std::string("LD_PRELOAD=") + FAKE_LIBRARY,
-                        "FAKE_TREVANIX_LOG=" + (outDir / "calls.log").string(), "FAKE_TREVANIX_PLAN=" + plan};
-    return RunProcess(spec);
+    ProcessOutcome outcome = RunProcess(spec);
+    if (!windows.empty()) {
+        const std::string code = ReadFile(outDir / "exit_code.txt");
+        outcome.status = code.empty() ? 2000 + outcome.status : std::stoi(code);
+    }
+    return outcome;
 }
 
 }  // namespace plovask_test

@@ -21,9 +21,9 @@ struct ProcessOutcome {
 // environment besides ours. Its output streams, and the fake's log, are kept
 // in outDir, so that they never mix with the files of the run.
 struct ProcessSpec {
-    std::vector<std::string> argv;           // the program first
-    std::filesystem::path workDir;
-    std::filesystem::path outDir;
+    std::vector<std::string> argv{};         // the program first
+    std::filesystem::path workDir{};
+    std::filesystem::path outDir{};
     std::vector<std::string> environment{};  // NAME=VALUE, replacing ours
     std::string standardInput = "/dev/null";
 };
@@ -32,8 +32,13 @@ pid_t StartProcess(const ProcessSpec& spec);
 ProcessOutcome WaitProcess(pid_t child, const ProcessSpec& spec);
 ProcessOutcome RunProcess(const ProcessSpec& spec);
 
-// plovask with args in workDir, with the fake library put in front of the
-// real one and answering plan.
+// The folder of the Windows build's plovask.exe beside the fake TREVANIX.dll
+// when the suite runs it under wine (PLOVASK_E2E_WINDOWS), else empty.
+std::string WindowsFolder();
+
+// plovask with args in workDir, with the fake library answering plan: on
+// POSIX put in front of the real one, under wine found beside plovask.exe.
+// Under wine, status is the whole 32-bit exit code.
 ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
                           const std::vector<std::string>& args, const std::string& plan);
 

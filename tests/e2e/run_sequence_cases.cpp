@@ -25,7 +25,7 @@ const std::vector<Case> kCases = {
     {.name = "ScriptIsAFolder", .args = {"-f."}, .status = 255, .stderrText = "Can't open file .\n",
      .calls = Bracket({})},
     {.name = "UnreadableScript", .args = {"-f/proc/self/mem"}, .status = 255,
-     .stderrText = "Can't read file /proc/self/mem\n", .calls = Bracket({})},
+     .stderrText = "Can't read file /proc/self/mem\n", .calls = Bracket({}), .posixOnly = true},
 
     // The usage text.
     {.name = "DashH", .script = kCreateA, .args = {"-h"}, .status = 255, .stderrText = kUsageText},
@@ -62,7 +62,7 @@ const std::vector<Case> kCases = {
     {.name = "BeginFailsWithItsCode", .script = kCreateA, .plan = "CfgBegin=9", .status = 9,
      .calls = {"CfgOpen(0)", "CfgBegin()", "CfgClose()"}},
     {.name = "BeginFailsWithoutLowBits", .plan = "CfgBegin=512", .status = 255,
-     .calls = {"CfgOpen(0)", "CfgBegin()", "CfgClose()"}, .scriptName = ""},
+     .calls = {"CfgOpen(0)", "CfgBegin()", "CfgClose()"}, .scriptName = "", .windowsStatus = 512},
     {.name = "EndFailsAfterCleanRun", .script = kCreateA, .plan = "CfgEnd=7", .status = 7,
      .stderrText = "API error 7 at end of configuration\n",
      .calls = Bracket({R"(CfgTargetCreate("a"))"})},
@@ -81,13 +81,13 @@ const std::vector<Case> kCases = {
     // Exit statuses of API codes beyond 8 bits.
     {.name = "CodeWithoutLowBitsIsStillFailure", .script = "TargetUse a\n", .plan = "CfgTargetUse=256",
      .status = 255, .stderrText = "API error 256 in command TargetUse in line 1\n",
-     .calls = Bracket({R"(CfgTargetUse("a"))"})},
+     .calls = Bracket({R"(CfgTargetUse("a"))"}), .windowsStatus = 256},
     {.name = "LargeCodeKeepsLowBits", .script = "TargetUse a\n", .plan = "CfgTargetUse=300",
      .status = 44, .stderrText = "API error 300 in command TargetUse in line 1\n",
-     .calls = Bracket({R"(CfgTargetUse("a"))"})},
+     .calls = Bracket({R"(CfgTargetUse("a"))"}), .windowsStatus = 300},
     {.name = "NegativeCode", .script = "TargetUse a\n", .plan = "CfgTargetUse=-5", .status = 251,
      .stderrText = "API error -5 in command TargetUse in line 1\n",
-     .calls = Bracket({R"(CfgTargetUse("a"))"})},
+     .calls = Bracket({R"(CfgTargetUse("a"))"}), .windowsStatus = -5},
 };
 
 INSTANTIATE_TEST_SUITE_P(RunSequence, EndToEnd, testing::ValuesIn(kCases), CaseName);

@@ -64,7 +64,7 @@ std::string Quote(const char* text) {
 
 int32_t Call(const std::string& operation, const std::string& arguments) {
     if (const char* log = std::getenv("FAKE_TREVANIX_LOG")) {
-        if (std::FILE* file = std::fopen(log, "a")) {
+        if (std::FILE* file = std::fopen(log, "ab")) {
             std::fprintf(file, "%s(%s)\n", operation.c_str(), arguments.c_str());
             std::fclose(file);
         }
