@@ -104,7 +104,13 @@ bool StoreLock::Acquire(const std::string& storePath, int timeoutSeconds) {
     if (!CreateFolders(FolderOf(storePath))) {
         return false;
     }
-    descriptor_ = OpenPrivate(storePath + ".lock", O_RDWR);
+    // A lock file that cannot be opened for writing, in a read-only folder
+    // say, still locks: the run then fails where it writes, at the end.
+    const std::string lockPath = storePath + ".lock";
+    descriptor_ = OpenPrivate(lockPath, O_RDWR);
+    if (descriptor_ < 0) {
+        descriptor_ = open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    }
     if (descriptor_ < 0) {
         return false;
     }

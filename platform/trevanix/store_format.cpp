@@ -46,7 +46,11 @@ bool TakePrefix(std::string_view& text, std::string_view prefix) {
     return true;
 }
 
+// A decimal number as the library writes it: no sign, no leading zero.
 std::optional<std::uint32_t> TakeNumber(std::string_view& text) {
+    if (text.size() > 1 && text[0] == '0' && text[1] >= '0' && text[1] <= '9') {
+        return std::nullopt;
+    }
     std::uint32_t value = 0;
     const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (problem != std::errc{} || end == text.data()) {

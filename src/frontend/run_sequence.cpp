@@ -23,6 +23,10 @@ std::int32_t RunProgram(int argc, char** argv) {
     if (ExamineCommandLine(argc, argv, scriptPath) == CommandLineOutcome::kUsage) {
         PrintUsage();
     }
+    return RunConfiguration(scriptPath);
+}
+
+std::int32_t RunConfiguration(const char* scriptPath) {
     if (CfgOpen(kOpenMode) != CFG_OK) {
         return kScriptError;
     }

@@ -9,4 +9,8 @@ namespace plovask {
 // Answers the run's result: 0, -1 or the API code of the first failure.
 [[nodiscard]] std::int32_t RunProgram(int argc, char** argv);
 
+// The script at scriptPath between opening and beginning the configuration
+// and ending and closing it; diagnostics go where g_state says.
+[[nodiscard]] std::int32_t RunConfiguration(const char* scriptPath);
+
 }  // namespace plovask

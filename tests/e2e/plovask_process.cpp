@@ -1,6 +1,8 @@
 #include "plovask_process.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -84,6 +86,15 @@ pid_t StartProcess(const ProcessSpec& spec) {
         RedirectTo(STDIN_FILENO, spec.standardInput, O_RDONLY);
         RedirectTo(STDOUT_FILENO, spec.outDir / "stdout.txt", O_WRONLY | O_CREAT | O_TRUNC);
         RedirectTo(STDERR_FILENO, spec.outDir / "stderr.txt", O_WRONLY | O_CREAT | O_TRUNC);
+        if (spec.standardErrorClosed) {
+            close(STDERR_FILENO);
+        }
+        if (spec.fileSizeLimit > 0) {
+            // A full disk: writes beyond the limit fail, and do not kill.
+            const rlimit limit{static_cast<rlim_t>(spec.fileSizeLimit), static_cast<rlim_t>(spec.fileSizeLimit)};
+            signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
         execvpe(argPointers[0], argPointers.data(), envPointers.data());
         _exit(127);
     }
@@ -110,8 +121,8 @@ std::string WindowsFolder() {
     return folder != nullptr ? folder : "";
 }
 
-ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
-                          const std::vector<std::string>& args, const std::string& plan) {
+ProcessSpec PlovaskSpec(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
+                        const std::vector<std::string>& args, const std::string& plan) {
     const std::string windows = WindowsFolder();
     ProcessSpec spec{.workDir = workDir, .outDir = outDir};
     spec.environment = {"FAKE_TREVANIX_LOG=" + (outDir / "calls.log").string(), "FAKE_TREVANIX_PLAN=" + plan};
@@ -123,8 +134,13 @@ ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::files
         spec.environment.push_back("PLOVASK_EXIT_CODE_FILE=" + (outDir / "exit_code.txt").string());
     }
     spec.argv.insert(spec.argv.end(), args.begin(), args.end());
-    ProcessOutcome outcome = RunProcess(spec);
-    if (!windows.empty()) {
+    return spec;
+}
+
+ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
+                          const std::vector<std::string>& args, const std::string& plan) {
+    ProcessOutcome outcome = RunProcess(PlovaskSpec(workDir, outDir, args, plan));
+    if (!WindowsFolder().empty()) {
         const std::string code = ReadFile(outDir / "exit_code.txt");
         outcome.status = code.empty() ? 2000 + outcome.status : std::stoi(code);
     }

@@ -26,6 +26,8 @@ struct ProcessSpec {
     std::filesystem::path outDir{};
     std::vector<std::string> environment{};  // NAME=VALUE, replacing ours
     std::string standardInput = "/dev/null";
+    bool standardErrorClosed = false;
+    long fileSizeLimit = 0;                  // bytes a file may grow to; 0 for no limit
 };
 
 pid_t StartProcess(const ProcessSpec& spec);
@@ -41,6 +43,10 @@ std::string WindowsFolder();
 // Under wine, status is the whole 32-bit exit code.
 ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
                           const std::vector<std::string>& args, const std::string& plan);
+
+// The same run, described for StartProcess, to be changed before it starts.
+ProcessSpec PlovaskSpec(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
+                        const std::vector<std::string>& args, const std::string& plan);
 
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);

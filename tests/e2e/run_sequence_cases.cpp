@@ -53,6 +53,8 @@ const std::vector<Case> kCases = {
      .args = {"-eone.txt", "-enowhere/two.txt"}, .status = 255,
      .stderrText = "Can't write to file nowhere/two.txt\nUnknown command Bogus in line 1\n",
      .calls = Bracket({}), .files = {{"one.txt", ""}}},
+    {.name = "ErrorFileOnFullDisk", .script = kUnknown, .args = {"-e/dev/full"}, .status = 255,
+     .calls = Bracket({}), .posixOnly = true},
     {.name = "EmptyErrorFileName", .script = kCreateA, .args = {"-e"},
      .stderrText = "Can't write to file \n", .calls = Bracket({R"(CfgTargetCreate("a"))"})},
 

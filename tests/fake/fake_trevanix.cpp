@@ -3,8 +3,19 @@
 // answers what FAKE_TREVANIX_PLAN plans: words of the form
 // Operation=answer,answer,... give the answers of that operation's calls in
 // order; every call beyond them, and every other operation, answers 0.
+//
+// FAKE_TREVANIX_AFTER="N action:path" does something to a file after the
+// Nth call, to see the tool cope: "unlink" removes it, "break" turns every
+// descriptor this process holds open on it into one on a folder, which
+// fails every further read.
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <deque>
 #include <map>
 #include <sstream>
@@ -62,13 +73,49 @@ std::string Quote(const char* text) {
     return quoted + "\"";
 }
 
+void BreakOpenFile(const std::string& path) {
+    const std::string target = std::filesystem::absolute(path).string();
+    const int folder = open("/", O_RDONLY | O_DIRECTORY);
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code error;
+        if (std::filesystem::read_symlink(entry.path(), error).string() == target) {
+            dup2(folder, std::stoi(entry.path().filename().string()));
+        }
+    }
+    close(folder);
+}
+
+void ActAfter(long calls) {
+    const char* after = std::getenv("FAKE_TREVANIX_AFTER");
+    if (after == nullptr) {
+        return;
+    }
+    std::istringstream words(after);
+    long when = 0;
+    std::string action;
+    words >> when >> action;
+    if (when != calls) {
+        return;
+    }
+    const auto colon = action.find(':');
+    const std::string what = action.substr(0, colon);
+    const std::string path = action.substr(colon + 1);
+    if (what == "unlink") {
+        unlink(path.c_str());
+    } else if (what == "break") {
+        BreakOpenFile(path);
+    }
+}
+
 int32_t Call(const std::string& operation, const std::string& arguments) {
+    static long calls = 0;
     if (const char* log = std::getenv("FAKE_TREVANIX_LOG")) {
         if (std::FILE* file = std::fopen(log, "ab")) {
             std::fprintf(file, "%s(%s)\n", operation.c_str(), arguments.c_str());
             std::fclose(file);
         }
     }
+    ActAfter(++calls);
     return Answer(operation);
 }
 

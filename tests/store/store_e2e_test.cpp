@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -260,6 +261,54 @@ TEST_F(StoreTest, StoreThatCannotBeWrittenFailsTheRun) {
     EXPECT_EQ(outcome.status, 9);
     EXPECT_EQ(outcome.standardError, "API error 9 at end of configuration\n");
     EXPECT_EQ(ReadFile(Store()), before);
+}
+
+// A folder that refuses new entries, for root too, while it lives.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const fs::path& folder) : folder_(folder) {
+        const std::string command = geteuid() == 0 ? "chattr +i '" + folder_.string() + "' 2>/dev/null"
+                                                   : "chmod 0500 '" + folder_.string() + "'";
+        made_ = std::system(command.c_str()) == 0;
+    }
+    ~ReadOnlyFolder() {
+        const std::string command = geteuid() == 0 ? "chattr -i '" + folder_.string() + "' 2>/dev/null"
+                                                   : "chmod 0700 '" + folder_.string() + "'";
+        static_cast<void>(std::system(command.c_str()));
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    bool made() const { return made_; }
+
+private:
+    fs::path folder_;
+    bool made_ = false;
+};
+
+TEST_F(StoreTest, ReadOnlyStoreFolderFailsTheEnd) {
+    ApplyExample();
+    const std::string before = ReadFile(Store());
+    const ReadOnlyFolder readOnly(Store().parent_path());
+    if (!readOnly.made()) {
+        GTEST_SKIP() << "this file system cannot make a folder read-only for root";
+    }
+    const ProcessOutcome outcome = Apply("LockConfig off\nTargetCreate new\n", Store());
+    EXPECT_EQ(outcome.status, 9);
+    EXPECT_EQ(outcome.standardError, "API error 9 at end of configuration\n");
+    EXPECT_EQ(ReadFile(Store()), before);
+}
+
+TEST_F(StoreTest, FullDiskFailsTheEnd) {
+    ApplyExample();
+    const std::string before = ReadFile(Store());
+    ProcessSpec spec = PlovaskSpec("LockConfig off\n" + TargetsScript("more", 20), Store());
+    spec.fileSizeLimit = static_cast<long>(before.size()) + 100;
+    const ProcessOutcome outcome = RunProcess(spec);
+    EXPECT_EQ(outcome.status, 9);
+    EXPECT_EQ(outcome.standardError, "API error 9 at end of configuration\n");
+    EXPECT_EQ(ReadFile(Store()), before);
+    EXPECT_EQ(Apply("TargetUse Headquarters\n", Store(), {"TREVANIX_LOCK_TIMEOUT=2"}).status, 0);
 }
 
 }  // namespace
