@@ -31,7 +31,10 @@ bool IsValidName(std::string_view name) {
 }
 
 std::string_view AuthWord(std::uint32_t method) {
-    return method <= kAuthLargest ? kAuthWords[method] : "?";
+    if (method > kAuthLargest) {
+        return "?";
+    }
+    return kAuthWords[method];
 }
 
 std::optional<std::uint32_t> AuthFromWord(std::string_view word) {

@@ -159,13 +159,19 @@ ReadOutcome ReadStoreFile(const std::string& path, std::string& contents) {
                                                                               : ReadOutcome::kFailed;
     }
     char chunk[65536];
-    DWORD got = 0;
-    bool ok = true;
-    while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != 0) && got > 0) {
+    for (;;) {
+        DWORD got = 0;
+        if (ReadFile(file, chunk, sizeof chunk, &got, nullptr) == 0) {
+            CloseHandle(file);
+            return ReadOutcome::kFailed;
+        }
+        if (got == 0) {
+            break;
+        }
         contents.append(chunk, got);
     }
     CloseHandle(file);
-    return ok ? ReadOutcome::kRead : ReadOutcome::kFailed;
+    return ReadOutcome::kRead;
 }
 
 bool ReplaceStoreFile(const std::string& path, std::string_view contents) {
