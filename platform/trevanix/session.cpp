@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "answers.h"
 #include "store_format.h"
@@ -35,6 +36,7 @@ bool DryRunFromEnvironment() {
 void Reset(Session& s) {
     s.lock.Release();
     s.configuration = {};
+    s.loaded.clear();
     s.selection = Selection::kNone;
 }
 
@@ -78,6 +80,7 @@ std::int32_t BeginSession(Session& s) {
     if (read == ReadOutcome::kMissing) {
         s.configuration = {};
     }
+    s.loaded = std::move(text);
     s.selection = Selection::kNone;
     s.phase = Phase::kBegun;
     return kOk;
@@ -89,7 +92,11 @@ std::int32_t EndSession(Session& s) {
     }
     ReleaseSelection(s);
     s.phase = Phase::kEnded;
-    const bool written = s.dryRun || ReplaceStoreFile(s.storePath, FormatStore(s.configuration));
+    // A run that changed nothing leaves the store alone, file and all: no
+    // write, no sync, and a store that did not exist is not created.
+    const std::string text = FormatStore(s.configuration);
+    const bool unchanged = text == (s.loaded.empty() ? FormatStore({}) : s.loaded);
+    const bool written = s.dryRun || unchanged || ReplaceStoreFile(s.storePath, text);
     Reset(s);
     return written ? kOk : kStoreFailed;
 }

@@ -21,6 +21,7 @@ struct Session {
     int lockSeconds = 30;                 // how long CfgBegin waits for a concurrent run
     StoreLock lock;
     Configuration configuration;          // the store's contents while begun
+    std::string loaded;                   // the store's text as CfgBegin read it
     Selection selection = Selection::kNone;
     TargetMap::iterator target;           // the selected target
     std::size_t entry = 0;                // the selected entry, from 0

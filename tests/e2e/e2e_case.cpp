@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "plovask_process.h"
+#include "support/test_folder.h"
 
 namespace plovask_test {
 
@@ -58,9 +59,9 @@ TEST_P(EndToEnd, Run) {
         GTEST_SKIP() << "needs a POSIX file system";
     }
     const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    const std::filesystem::path root =
-        std::filesystem::path(testing::TempDir()) / "plovask_e2e" / test->test_suite_name() / c.name;
-    std::filesystem::remove_all(root);
+    std::string suite = test->test_suite_name();  // such as "Script/EndToEnd"
+    suite = suite.substr(0, suite.find('/'));
+    const std::filesystem::path root = FreshTestFolder("plovask_e2e", suite + "-" + c.name);
     const auto work = root / "work";
     const auto out = root / "out";
     std::filesystem::create_directories(work);
@@ -82,6 +83,7 @@ TEST_P(EndToEnd, Run) {
         EXPECT_TRUE(std::filesystem::exists(work / name)) << name;
         EXPECT_EQ(ReadFile(work / name), AsWritten(bytes, windows)) << name;
     }
+    RemoveIfPassed(root);
 }
 
 }  // namespace plovask_test

@@ -7,6 +7,7 @@
 
 #include "e2e_case.h"
 #include "plovask_process.h"
+#include "support/test_folder.h"
 
 namespace plovask_test {
 namespace {
@@ -20,9 +21,14 @@ protected:
             GTEST_SKIP() << "POSIX faults";
         }
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        root_ = fs::path(testing::TempDir()) / "plovask_faults" / test->name();
-        fs::remove_all(root_);
+        root_ = FreshTestFolder("plovask_faults", test->name());
         fs::create_directories(work());
+    }
+
+    void TearDown() override {
+        if (!root_.empty()) {
+            RemoveIfPassed(root_);
+        }
     }
 
     fs::path work() const { return root_ / "work"; }

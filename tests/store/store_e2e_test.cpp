@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "e2e/plovask_process.h"
+#include "support/test_folder.h"
 
 namespace plovask_test {
 namespace {
@@ -40,10 +41,11 @@ class StoreTest : public testing::Test {
 protected:
     void SetUp() override {
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        root_ = fs::path(testing::TempDir()) / "plovask_store" / test->name();
-        fs::remove_all(root_);
+        root_ = FreshTestFolder("plovask_store", test->name());
         fs::create_directories(root_ / "work");
     }
+
+    void TearDown() override { RemoveIfPassed(root_); }
 
     fs::path Store(const std::string& name = "main") const { return root_ / "stores" / name / "store"; }
     fs::path Example() const { return fs::path(PLOVASK_SOURCE_DIR) / "examples" / "branch-office.cfg"; }
@@ -188,7 +190,10 @@ TEST_F(StoreTest, KilledRunLeavesOldOrNewStore) {
         const ProcessOutcome outcome = WaitProcess(child, spec);
         killedEarly += outcome.status == 1000 + SIGKILL ? 1 : 0;
         const std::string left = ReadFile(Store());
-        EXPECT_TRUE(left == before || left == after) << "attempt " << attempt << ": a torn store";
+        EXPECT_TRUE(left == before || left == after)
+            << "attempt " << attempt << ": a torn store of " << left.size() << " bytes (old " << before.size()
+            << ", new " << after.size() << "), status " << outcome.status << "\n"
+            << left.substr(0, 300);
         const ProcessOutcome next = Apply("TargetUse Headquarters\n", Store(), {"TREVANIX_LOCK_TIMEOUT=2"});
         EXPECT_EQ(next.status, 0) << "attempt " << attempt << ": the next run is blocked";
     }

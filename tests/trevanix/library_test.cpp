@@ -96,8 +96,6 @@ struct LibraryCase {
     std::optional<std::string> storeAfter{};   // none: no store file
 };
 
-const std::string kEmptyStore = StoreText({});
-
 const std::vector<LibraryCase> kCases = {
     // Sequence.
     {"NothingBeforeOpen", {Begin(kOutOfSequence), Create("a", kOutOfSequence), End(kOutOfSequence),
@@ -107,8 +105,14 @@ const std::vector<LibraryCase> kCases = {
     {"NothingBeforeBegin", {Open(kOk), Create("a", kOutOfSequence), Lock(1, kOutOfSequence), End(kOutOfSequence),
                             Close(kOk)}},
     {"NothingAfterEnd", Join({kBegun, {End(kOk), Create("a", kOutOfSequence), Begin(kOutOfSequence),
-                                       Use("a", kOutOfSequence), End(kOutOfSequence), Close(kOk)}}),
-     std::nullopt, kEmptyStore},
+                                       Use("a", kOutOfSequence), End(kOutOfSequence), Close(kOk)}})},
+    // A run that changes nothing writes nothing: a missing store stays
+    // missing, an existing one keeps its file.
+    {"UnchangedStoreIsNotWritten", Join({kBegun, {Create("a", kTargetExists), Use("a", kOk), Unuse(kOk), End(kOk)}}),
+     "TREVANIX-STORE 1\nlock off\nentry 1 free\nentry 2 free\nentry 3 free\nentry 4 free\ntarget \"a\"\n"
+     "  isdn-number \"\"\n  username \"\"\n  outbound-password \"\"\n  remote-system-id \"\"\n"
+     "  inbound-password \"\"\n  inbound-auth none\n  active no\n",
+     StoreText({Site("a")})},
     {"CloseWithoutEndForgets", Join({kBegun, {Create("a", kOk), Close(kOk)}})},
 
     // Targets and names.

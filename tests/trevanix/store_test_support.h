@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "configuration.h"
+#include "support/test_folder.h"
 
 namespace trevanix_test {
 
@@ -30,13 +31,14 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
 class StoreFolder {
 public:
     explicit StoreFolder(const std::string& name)
-        : folder_(std::filesystem::path(testing::TempDir()) / "trevanix_library" / name) {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        : folder_(plovask_test::FreshTestFolder("trevanix_library", name)) {
         setenv("TREVANIX_STORE", store().c_str(), 1);
         unsetenv("TREVANIX_DRY_RUN");
     }
-    ~StoreFolder() { unsetenv("TREVANIX_STORE"); }
+    ~StoreFolder() {
+        unsetenv("TREVANIX_STORE");
+        plovask_test::RemoveIfPassed(folder_);
+    }
     StoreFolder(const StoreFolder&) = delete;
     StoreFolder& operator=(const StoreFolder&) = delete;
 
