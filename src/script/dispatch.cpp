@@ -32,11 +32,12 @@ std::int32_t DispatchLine() {
         // of "" ends the run without a word of its own.
         return kScriptError;
     }
+    const std::string_view word = g_state.commandWord;
     for (const CommandEntry& entry : CommandTable) {
         if (entry.name.empty()) {
             break;
         }
-        if (EqualsIgnoreCase(g_state.commandWord, entry.name)) {
+        if (EqualsIgnoreCase(word, entry.name)) {
             return entry.handler();
         }
     }

@@ -50,6 +50,35 @@ void TrimLineEnd(char* line) {
     }
 }
 
+// The common case: the whole line, up to its line feed, lies in the chunk
+// read ahead and holds no Ctrl-Z. It is found with memchr and copied at once.
+// False when the line runs past the chunk or holds a Ctrl-Z; nothing is
+// taken then, and the byte-by-byte path reads it.
+bool TakeLineInChunk(ScriptSource& source, std::size_t& count) {
+    const unsigned char* start = source.chunk + source.position;
+    const std::size_t available = source.filled - source.position;
+    const void* lineFeed = std::memchr(start, '\n', available);
+    if (lineFeed == nullptr) {
+        return false;
+    }
+    std::size_t length = static_cast<std::size_t>(static_cast<const unsigned char*>(lineFeed) - start);
+    if (std::memchr(start, kCtrlZ, length) != nullptr) {
+        return false;
+    }
+    source.position += length + 1;
+    if (length > 0 && start[length - 1] == '\r') {
+        --length;  // a carriage return and a line feed are one line end
+    }
+    std::memcpy(g_state.line, start, length < kLineMaxCharacters ? length : kLineMaxCharacters);
+    count = length;
+    return true;
+}
+
+LineRead Counted(std::size_t count) {
+    g_state.line[count < kLineMaxCharacters ? count : kLineMaxCharacters] = '\0';
+    return count > kLineMaxCharacters ? LineRead::kTooLong : LineRead::kLine;
+}
+
 }  // namespace
 
 LineRead ReadScriptLine(ScriptSource& source) {
@@ -57,6 +86,9 @@ LineRead ReadScriptLine(ScriptSource& source) {
         return LineRead::kEnd;
     }
     std::size_t count = 0;  // characters of the line, also those past the buffer
+    if (TakeLineInChunk(source, count)) {
+        return Counted(count);
+    }
     bool lineFeed = false;
     for (;;) {
         int c = TakeByte(source);
@@ -85,11 +117,11 @@ LineRead ReadScriptLine(ScriptSource& source) {
         }
         ++count;
     }
-    g_state.line[count < kLineMaxCharacters ? count : kLineMaxCharacters] = '\0';
     if (count == 0 && !lineFeed) {
+        g_state.line[0] = '\0';
         return LineRead::kEnd;
     }
-    return count > kLineMaxCharacters ? LineRead::kTooLong : LineRead::kLine;
+    return Counted(count);
 }
 
 std::int32_t RunScript(const char* path) {

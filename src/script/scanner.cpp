@@ -1,6 +1,8 @@
 #include "script/scanner.h"
 
+#include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "frontend/report.h"
 #include "script/script_state.h"
@@ -13,6 +15,14 @@ constexpr char kQuote = '"';
 bool IsSeparator(char c) {
     return c == ' ' || c == '\t';
 }
+
+// The bytes that end an unquoted token: NUL, blank and tab. A table, as the
+// scanner asks it for every byte of every line.
+constexpr std::array<bool, 256> kEndsUnquoted = [] {
+    std::array<bool, 256> ends{};
+    ends['\0'] = ends[' '] = ends['\t'] = true;
+    return ends;
+}();
 
 std::uint32_t SkipSeparators(std::uint32_t position) {
     while (IsSeparator(g_state.line[position])) {
@@ -32,39 +42,39 @@ void ResetScanPosition() {
 }
 
 bool NextToken(std::span<char> buffer) {
-    std::uint32_t position = SkipSeparators(g_state.scanPosition);
-    const bool quoted = g_state.line[position] == kQuote;
+    const char* const line = g_state.line;
+    const char* begin = line + SkipSeparators(g_state.scanPosition);
+    const bool quoted = *begin == kQuote;
+    begin += quoted ? 1 : 0;
+    const char* end = begin;
     if (quoted) {
-        ++position;
-    }
-    std::size_t copied = 0;
-    for (;; ++position) {
-        const char c = g_state.line[position];
-        if (c == '\0' || (quoted ? c == kQuote : IsSeparator(c))) {
-            break;
+        while (*end != kQuote && *end != '\0') {
+            ++end;
         }
-        if (buffer.size() - copied <= 1) {
-            Report("Token too long in line %u", g_state.lineNumber);
-            return false;
+    } else {
+        while (!kEndsUnquoted[static_cast<unsigned char>(*end)]) {
+            ++end;
         }
-        buffer[copied++] = c;
     }
-    if (g_state.line[position] != '\0') {
-        ++position;  // the one separator or closing quote that ended the token
+    const auto length = static_cast<std::size_t>(end - begin);
+    if (length >= buffer.size()) {
+        // The scan position stays where it was.
+        Report("Token too long in line %u", g_state.lineNumber);
+        return false;
     }
-    buffer[copied] = '\0';
-    g_state.scanPosition = position;
-    return copied > 0;
+    std::memcpy(buffer.data(), begin, length);
+    buffer[length] = '\0';
+    // The one separator or closing quote that ended the token is consumed;
+    // the end of the line never is.
+    g_state.scanPosition = static_cast<std::uint32_t>(end - line) + (*end != '\0' ? 1u : 0u);
+    return length > 0;
 }
 
 bool OnlyBlanksRemain() {
     return g_state.line[SkipSeparators(g_state.scanPosition)] == '\0';
 }
 
-bool EqualsIgnoreCase(std::string_view left, std::string_view right) {
-    if (left.size() != right.size()) {
-        return false;
-    }
+bool EqualsFolded(std::string_view left, std::string_view right) {
     for (std::size_t i = 0; i < left.size(); ++i) {
         if (FoldAsciiUpper(left[i]) != FoldAsciiUpper(right[i])) {
             return false;
