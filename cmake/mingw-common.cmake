@@ -1,7 +1,8 @@
 # What both Windows cross builds share: the Debian mingw-w64 toolchain named
-# by PLOVASK_WINDOWS_TRIPLET.
-set(CMAKE_C_COMPILER ${PLOVASK_WINDOWS_TRIPLET}-gcc)
-set(CMAKE_CXX_COMPILER ${PLOVASK_WINDOWS_TRIPLET}-g++)
+# by PLOVASK_WINDOWS_TRIPLET, in its POSIX-threads flavour, whose C++ library
+# has std::mutex (which GoogleTest needs; the tool uses no threads).
+set(CMAKE_C_COMPILER ${PLOVASK_WINDOWS_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${PLOVASK_WINDOWS_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${PLOVASK_WINDOWS_TRIPLET}-windres)
 set(CMAKE_DLLTOOL ${PLOVASK_WINDOWS_TRIPLET}-dlltool)
 set(CMAKE_OBJDUMP ${PLOVASK_WINDOWS_TRIPLET}-objdump)

@@ -27,16 +27,28 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+inline void SetEnvironment(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());  // an empty value removes it
+#else
+    if (value.empty()) {
+        unsetenv(name);
+    } else {
+        setenv(name, value.c_str(), 1);
+    }
+#endif
+}
+
 // A fresh folder for the store, named by TREVANIX_STORE while it lives.
 class StoreFolder {
 public:
     explicit StoreFolder(const std::string& name)
         : folder_(plovask_test::FreshTestFolder("trevanix_library", name)) {
-        setenv("TREVANIX_STORE", store().c_str(), 1);
-        unsetenv("TREVANIX_DRY_RUN");
+        SetEnvironment("TREVANIX_STORE", store().string());
+        SetEnvironment("TREVANIX_DRY_RUN", "");
     }
     ~StoreFolder() {
-        unsetenv("TREVANIX_STORE");
+        SetEnvironment("TREVANIX_STORE", "");
         plovask_test::RemoveIfPassed(folder_);
     }
     StoreFolder(const StoreFolder&) = delete;
