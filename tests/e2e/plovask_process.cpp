@@ -139,11 +139,27 @@ ProcessSpec PlovaskSpec(const std::filesystem::path& workDir, const std::filesys
 
 ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
                           const std::vector<std::string>& args, const std::string& plan) {
-    ProcessOutcome outcome = RunProcess(PlovaskSpec(workDir, outDir, args, plan));
-    if (!WindowsFolder().empty()) {
-        const std::string code = ReadFile(outDir / "exit_code.txt");
-        outcome.status = code.empty() ? 2000 + outcome.status : std::stoi(code);
+    const ProcessSpec spec = PlovaskSpec(workDir, outDir, args, plan);
+    if (WindowsFolder().empty()) {
+        return RunProcess(spec);
     }
+    // Now and then wine fails to start a program at all ("ShellExecuteEx
+    // failed"). The launcher's exit code file shows that plovask ran; until
+    // it is there, nothing of the run has happened, and it is started again.
+    constexpr int kStarts = 3;
+    const auto codeFile = outDir / "exit_code.txt";
+    ProcessOutcome outcome{};
+    for (int start = 0; start < kStarts; ++start) {
+        std::filesystem::remove(codeFile);
+        std::filesystem::remove(outDir / "calls.log");
+        outcome = RunProcess(spec);
+        const std::string code = ReadFile(codeFile);
+        if (!code.empty()) {
+            outcome.status = std::stoi(code);
+            return outcome;
+        }
+    }
+    outcome.status = 2000 + outcome.status;
     return outcome;
 }
 
