@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <sstream>
 
@@ -158,6 +159,7 @@ ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::files
             outcome.status = std::stoi(code);
             return outcome;
         }
+        std::cerr << "wine did not start plovask; starting it again\n";
     }
     outcome.status = 2000 + outcome.status;
     return outcome;
