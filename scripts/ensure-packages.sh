@@ -26,7 +26,7 @@ ensure_packages() {
 }
 
 # The packages of the Windows cross builds and of running them under wine.
-WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386)
+WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 googletest)
 
 # True when everything for the Windows builds and wine is installed.
 windows_tools_present() {
