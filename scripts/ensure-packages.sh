@@ -2,12 +2,15 @@
 # arguments are installed. As root it installs what is missing (adding the
 # i386 architecture first when a package asks for it); otherwise it names
 # the apt-get line and stops.
+package_installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
 ensure_packages() {
     local missing=()
     local package
     for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-            missing+=("$package")
+        package_installed "$package" || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     local foreign=""
@@ -32,6 +35,6 @@ WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i38
 windows_tools_present() {
     local package
     for package in "${WINDOWS_PACKAGES[@]}"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || return 1
+        package_installed "$package" || return 1
     done
 }

@@ -8,8 +8,6 @@
 namespace trevanix {
 namespace {
 
-constexpr std::int32_t kReleaseSelection = 1;
-
 // Whether a change may go ahead: it needs what it changes to be selected
 // (nothing for a change of the configuration as a whole), and every change
 // but unlocking is refused while the configuration is locked.
@@ -55,7 +53,7 @@ std::int32_t SetLock(Session& s, std::int32_t flag) {
 }
 
 std::int32_t Unuse(Session& s, std::int32_t what, std::int32_t* released) {
-    if (what != kReleaseSelection || released == nullptr) {
+    if (what != CFG_RELEASE_SELECTION || released == nullptr) {
         return kBadArgument;
     }
     *released = ReleaseSelection(s) ? 1 : 0;

@@ -7,12 +7,12 @@
 #include <utility>
 
 #include "answers.h"
+#include "api/trevanix.h"
 #include "store_format.h"
 
 namespace trevanix {
 namespace {
 
-constexpr std::int32_t kOpenMode = 0;
 constexpr int kDefaultLockSeconds = 30;
 constexpr long kLongestLockSeconds = 3600;
 
@@ -51,7 +51,7 @@ std::int32_t OpenSession(Session& s, std::int32_t mode) {
     if (s.phase != Phase::kClosed) {
         return kOutOfSequence;
     }
-    if (mode != kOpenMode) {
+    if (mode != CFG_OPEN_MODE) {
         return kBadArgument;
     }
     s.storePath = StorePath();

@@ -71,6 +71,13 @@ enum TrevanixInboundAuth {
     AUTH_CHAP = 2
 };
 
+/* The only values the interface uses for CfgOpen's mode and for what
+ * CfgTargetUnuse releases. */
+enum TrevanixArgument {
+    CFG_OPEN_MODE = 0,
+    CFG_RELEASE_SELECTION = 1
+};
+
 /* Answers of the operations that the tool gives a meaning of its own. */
 enum TrevanixResult {
     CFG_OK = 0,

@@ -2,7 +2,6 @@
 // library's four numbered entries.
 #include "api/trevanix.h"
 #include "commands/commands.h"
-#include "commands/release.h"
 #include "script/command_result.h"
 #include "script/parameters.h"
 #include "script/script_state.h"
@@ -45,7 +44,7 @@ std::int32_t SetMSNForController() {
     // The entry is released on every path that wrote to it; a failed release
     // does not change what the command answers.
     std::int32_t released = 0;
-    static_cast<void>(CfgTargetUnuse(kReleaseSelection, &released));
+    static_cast<void>(CfgTargetUnuse(CFG_RELEASE_SELECTION, &released));
     return ApiResult(code);
 }
 

@@ -4,7 +4,6 @@
 
 #include "api/trevanix.h"
 #include "commands/commands.h"
-#include "commands/release.h"
 #include "script/command_result.h"
 #include "script/parameters.h"
 #include "script/script_state.h"
@@ -61,7 +60,7 @@ std::int32_t TargetUnuse() {
         return kScriptError;
     }
     std::int32_t released = 0;  // written by the library, never read
-    return ApiResult(CfgTargetUnuse(kReleaseSelection, &released));
+    return ApiResult(CfgTargetUnuse(CFG_RELEASE_SELECTION, &released));
 }
 
 }  // namespace plovask

@@ -11,11 +11,6 @@
 #include "script/script_state.h"
 
 namespace plovask {
-namespace {
-
-constexpr std::int32_t kOpenMode = 0;
-
-}  // namespace
 
 std::int32_t RunProgram(int argc, char** argv) {
     g_state.diagnostics = stderr;
@@ -27,7 +22,7 @@ std::int32_t RunProgram(int argc, char** argv) {
 }
 
 std::int32_t RunConfiguration(const char* scriptPath) {
-    if (CfgOpen(kOpenMode) != CFG_OK) {
+    if (CfgOpen(CFG_OPEN_MODE) != CFG_OK) {
         return kScriptError;
     }
     // A configuration that cannot be begun is left silently; the library's

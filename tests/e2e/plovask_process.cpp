@@ -7,9 +7,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 
 extern char** environ;
@@ -63,16 +61,6 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 }  // namespace
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 pid_t StartProcess(const ProcessSpec& spec) {
     std::vector<std::string> argv = spec.argv;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
+
 namespace plovask_test {
 
 struct ProcessOutcome {
@@ -48,7 +50,5 @@ ProcessOutcome RunPlovask(const std::filesystem::path& workDir, const std::files
 ProcessSpec PlovaskSpec(const std::filesystem::path& workDir, const std::filesystem::path& outDir,
                         const std::vector<std::string>& args, const std::string& plan);
 
-std::string ReadFile(const std::filesystem::path& path);
-void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace plovask_test

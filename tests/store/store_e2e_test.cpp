@@ -57,7 +57,7 @@ protected:
         return out;
     }
 
-    ProcessSpec PlovaskSpec(const std::string& script, const fs::path& store,
+    ProcessSpec RunSpec(const std::string& script, const fs::path& store,
                             std::vector<std::string> environment = {}) {
         const fs::path out = OutDir();
         WriteFile(out / "script.cfg", script);
@@ -69,7 +69,7 @@ protected:
     }
 
     ProcessOutcome Apply(const std::string& script, const fs::path& store, std::vector<std::string> environment = {}) {
-        return RunProcess(PlovaskSpec(script, store, std::move(environment)));
+        return RunProcess(RunSpec(script, store, std::move(environment)));
     }
 
     ProcessOutcome Companion(const fs::path& store, std::vector<std::string> words) {
@@ -147,7 +147,7 @@ TEST_F(StoreTest, ConcurrentRunsAllLand) {
     constexpr int kTargetsEach = 40;
     std::vector<ProcessSpec> specs;
     for (int run = 0; run < kRuns; ++run) {
-        specs.push_back(PlovaskSpec(TargetsScript("run" + std::to_string(run) + "-", kTargetsEach), Store()));
+        specs.push_back(RunSpec(TargetsScript("run" + std::to_string(run) + "-", kTargetsEach), Store()));
     }
     std::vector<pid_t> children;
     for (const ProcessSpec& spec : specs) {
@@ -183,7 +183,7 @@ TEST_F(StoreTest, KilledRunLeavesOldOrNewStore) {
     int killedEarly = 0;
     for (int attempt = 0; attempt < kKills; ++attempt) {
         WriteFile(Store(), before);
-        const ProcessSpec spec = PlovaskSpec(script, Store());
+        const ProcessSpec spec = RunSpec(script, Store());
         const pid_t child = StartProcess(spec);
         std::this_thread::sleep_for(fullRun * attempt / kKills);
         kill(child, SIGKILL);
@@ -216,7 +216,6 @@ TEST_F(StoreTest, FilesAreTheOwnersAloneWhateverTheUmask) {
 
 TEST_F(StoreTest, CorruptStoreIsNeverOverwritten) {
     const std::string corrupt = "TREVANIX-STORE 1\nlock off\nentry 1 fre\n";
-    fs::create_directories(Store().parent_path());
     WriteFile(Store(), corrupt);
     const ProcessOutcome outcome = Apply("TargetCreate a\n", Store());
     EXPECT_EQ(outcome.status, 9);
@@ -307,7 +306,7 @@ TEST_F(StoreTest, ReadOnlyStoreFolderFailsTheEnd) {
 TEST_F(StoreTest, FullDiskFailsTheEnd) {
     ApplyExample();
     const std::string before = ReadFile(Store());
-    ProcessSpec spec = PlovaskSpec("LockConfig off\n" + TargetsScript("more", 20), Store());
+    ProcessSpec spec = RunSpec("LockConfig off\n" + TargetsScript("more", 20), Store());
     spec.fileSizeLimit = static_cast<long>(before.size()) + 100;
     const ProcessOutcome outcome = RunProcess(spec);
     EXPECT_EQ(outcome.status, 9);

@@ -230,13 +230,13 @@ TEST_P(LibraryTest, Answers) {
     const LibraryCase& c = GetParam();
     const StoreFolder folder(c.name);
     if (c.storeBefore) {
-        WriteBytes(folder.store(), *c.storeBefore);
+        WriteFile(folder.store(), *c.storeBefore);
     }
     for (const Step& step : c.steps) {
         ASSERT_EQ(step.run(), step.answer) << step.call;
     }
     if (c.storeAfter) {
-        EXPECT_EQ(ReadBytes(folder.store()), *c.storeAfter);
+        EXPECT_EQ(ReadFile(folder.store()), *c.storeAfter);
     } else {
         EXPECT_FALSE(std::filesystem::exists(folder.store()));
     }
@@ -284,7 +284,7 @@ TEST(LibraryStoreTest, EveryByteSurvives) {
     ASSERT_EQ(CfgEnd(), kOk);
     ASSERT_EQ(CfgClose(), kOk);
 
-    const std::string text = ReadBytes(folder.store());
+    const std::string text = ReadFile(folder.store());
     for (const char c : text) {
         ASSERT_TRUE(c == '\n' || (c >= 0x20 && c <= 0x7E)) << static_cast<int>(c);
     }

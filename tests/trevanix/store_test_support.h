@@ -6,26 +6,17 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "configuration.h"
+#include "support/files.h"
 #include "support/test_folder.h"
 
 namespace trevanix_test {
 
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using plovask_test::ReadFile;
+using plovask_test::WriteFile;
 
 inline void SetEnvironment(const char* name, const std::string& value) {
 #ifdef _WIN32
