@@ -1,6 +1,6 @@
 // A configuration library that does nothing and accepts everything: what is
 // left of a run is the interpreter's own cost.
-#include "api/trevanix.h"
+#include "trevanix.h"
 
 extern "C" {
 

@@ -2,9 +2,9 @@
 # made from the module-definition file, which lists the operations by ordinal
 # and without names.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-  set(TREVANIX_DEF_FILE ${PROJECT_SOURCE_DIR}/src/api/trevanix-x86.def)
+  set(TREVANIX_DEF_FILE ${PROJECT_SOURCE_DIR}/api/trevanix-x86.def)
 else()
-  set(TREVANIX_DEF_FILE ${PROJECT_SOURCE_DIR}/src/api/trevanix-x64.def)
+  set(TREVANIX_DEF_FILE ${PROJECT_SOURCE_DIR}/api/trevanix-x64.def)
 endif()
 
 set(TREVANIX_IMPORT_LIBRARY ${CMAKE_BINARY_DIR}/libtrevanix_ordinals.a)

@@ -28,6 +28,10 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# The packages of the native build and its tests (the man-page checks among
+# them).
+NATIVE_PACKAGES=(cmake ninja-build g++ libgtest-dev man-db groff-base)
+
 # The packages of the Windows cross builds and of running them under wine.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 googletest)
 

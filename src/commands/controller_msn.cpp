@@ -1,21 +1,17 @@
 // SetMSNForController: writes a controller number and an MSN into one of the
-// library's four numbered entries.
-#include "api/trevanix.h"
-#include "commands/commands.h"
+// library's numbered entries.
+#include "commands/handlers.h"
 #include "script/command_result.h"
 #include "script/parameters.h"
-#include "script/script_state.h"
 
 namespace plovask {
 namespace {
 
-constexpr std::int32_t kEntryCount = 4;
-
 // Tries the entries in order until the library accepts one. Answers 0 when
-// one was accepted, and also when all four were taken: the library then
-// decides what the attribute calls change. Any other answer ends the command.
+// one was accepted, and also when all were taken: the library then decides
+// what the attribute calls change. Any other answer ends the command.
 std::int32_t SelectEntry() {
-    for (std::int32_t index = 1; index <= kEntryCount; ++index) {
+    for (std::int32_t index = 1; index <= CFG_ENTRY_COUNT; ++index) {
         const std::int32_t code = CfgUseEntry(index);
         if (code != CFG_NOT_FOUND_OR_TAKEN) {
             return code;
@@ -26,11 +22,10 @@ std::int32_t SelectEntry() {
 
 }  // namespace
 
-std::int32_t SetMSNForController() {
+std::int32_t SetMSNForController(const CommandEntry& row) {
     std::uint32_t controller = 0;
-    char msn[kMsnBufferSize];
-    if (!ReadParameter(g_state.parameter) || !ParseNumber(g_state.parameter, controller) ||
-        !ReadParameter(msn) || !CheckNoSurplusParameter()) {
+    TextBuffer msn;
+    if (!ReadNumberParameter(controller) || !ReadParameter(TextFor(row, msn)) || !CheckNoSurplusParameter()) {
         return kScriptError;
     }
     const std::int32_t selected = SelectEntry();
@@ -39,7 +34,7 @@ std::int32_t SetMSNForController() {
     }
     std::int32_t code = CfgSetNumber(ATTR_CONTROLLER, controller);
     if (code == CFG_OK) {
-        code = CfgSetString(ATTR_MSN, msn);
+        code = CfgSetString(row.attribute, msn.data());
     }
     // The entry is released on every path that wrote to it; a failed release
     // does not change what the command answers.

@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "frontend/report.h"
+#include "script/messages.h"
+#include "script/report.h"
 #include "script/script_state.h"
 
 namespace plovask {
@@ -18,7 +19,7 @@ void OpenErrorFile(const char* path) {
     std::FILE* file = std::fopen(path, "w");
     g_state.diagnostics = file != nullptr ? file : stderr;
     if (file == nullptr) {
-        Report("Can't write to file %s", path);
+        Report(kCantWriteFile, path);
     }
 }
 
@@ -46,6 +47,16 @@ CommandLineOutcome ExamineCommandLine(int argc, char** argv, const char*& script
         }
     }
     return CommandLineOutcome::kRun;
+}
+
+void PrintUsage() {
+    std::fputs("PLOVASK  Vorstel/ISDN configuration tool\n", stderr);
+    std::fputs("Applies a configuration script, one command a line, to the ISDN dial-up configuration.\n\n",
+               stderr);
+    std::fputs("use: plovask [-h] [-f<configfile>] [-e<errorfile>]\n\n", stderr);
+    std::fputs("  -f<configfile> defines the input file (default is VORSTEL.CFG)\n", stderr);
+    std::fputs("  -e<errfile>    defines the error file (default is stderr)\n", stderr);
+    std::fputs("  -h             displays this information\n", stderr);
 }
 
 }  // namespace plovask

@@ -1,19 +1,17 @@
 #include "script/parameters.h"
 
-#include <array>
-
-#include "frontend/report.h"
+#include "script/messages.h"
+#include "script/report.h"
 #include "script/scanner.h"
-#include "script/script_state.h"
 
 namespace plovask {
 namespace {
 
 // False words come first, as a script may rely on the order.
-constexpr std::array<Keyword, 12> kBoolWords{{
+constexpr auto kBoolWords = std::to_array<Keyword>({
     {"0", 0}, {"off", 0}, {"FALSE", 0}, {"no", 0}, {"disabled", 0}, {"F", 0},
     {"1", 1}, {"on", 1}, {"TRUE", 1}, {"yes", 1}, {"enabled", 1}, {"T", 1},
-}};
+});
 
 constexpr std::uint64_t kLargestNumber = 0xFFFFFFFFu;
 
@@ -26,29 +24,25 @@ bool IsDigit(char c) {
 }
 
 bool RejectNumber() {
-    Report("Expecting numeric parameter in line %u", g_state.lineNumber);
+    ReportAtLine(kExpectingNumber);
     return false;
 }
 
 }  // namespace
 
-std::optional<std::int32_t> LookUpKeyword(std::span<const Keyword> words, std::string_view text) {
+bool ParseKeyword(std::span<const Keyword> words, const char* message, const char* text, std::int32_t& out) {
     for (const Keyword& keyword : words) {
         if (EqualsIgnoreCase(keyword.word, text)) {
-            return keyword.value;
+            out = keyword.value;
+            return true;
         }
     }
-    return std::nullopt;
+    ReportAtLine("%s", message);
+    return false;
 }
 
 bool ParseBool(const char* text, std::int32_t& out) {
-    const std::optional<std::int32_t> value = LookUpKeyword(kBoolWords, text);
-    if (!value) {
-        Report("Expecting bool parameter in line %u", g_state.lineNumber);
-        return false;
-    }
-    out = *value;
-    return true;
+    return ParseKeyword(kBoolWords, kExpectingBool, text, out);
 }
 
 bool ParseNumber(const char* text, std::uint32_t& out) {
@@ -76,38 +70,47 @@ bool ParseNumber(const char* text, std::uint32_t& out) {
 }
 
 bool ReadParameter(std::span<char> buffer) {
-    if (NextToken(buffer)) {
-        return true;
+    switch (NextToken(buffer)) {
+        case Token::kFound:
+            return true;
+        case Token::kTooLong:
+            // The one fault with two messages: the scanner has said "Token
+            // too long", and the parameter the command needs is still missing.
+            ReportAtLine(kMissingParameter);
+            return false;
+        case Token::kNone:
+            break;
     }
-    ReportMissingParameter();
+    ReportAtLine(kMissingParameter);
     return false;
 }
 
 bool ReadBoolParameter(std::int32_t& out) {
-    return ReadParameter(g_state.parameter) && ParseBool(g_state.parameter, out) &&
-           CheckNoSurplusParameter();
+    WordBuffer word;
+    return ReadParameter(word) && ParseBool(word.data(), out);
+}
+
+bool ReadNumberParameter(std::uint32_t& out) {
+    WordBuffer word;
+    return ReadParameter(word) && ParseNumber(word.data(), out);
+}
+
+bool ReadKeywordParameter(std::span<const Keyword> words, const char* message, std::int32_t& out) {
+    WordBuffer word;
+    return ReadParameter(word) && ParseKeyword(words, message, word.data(), out);
 }
 
 bool CheckNoSurplusParameter() {
     if (OnlyBlanksRemain()) {
         return true;
     }
-    ReportTooManyParameters();
+    ReportAtLine(kTooManyParameters);
     return false;
-}
-
-void ReportMissingParameter() {
-    Report("Missing required parameter in line %u", g_state.lineNumber);
-}
-
-void ReportTooManyParameters() {
-    Report("Too many parameters in line %u", g_state.lineNumber);
 }
 
 void ReportApiError(std::int32_t code) {
     if (code != 0) {
-        Report("API error %d in command %s in line %u", static_cast<int>(code), g_state.commandWord,
-               g_state.lineNumber);
+        ReportAtLine(kApiErrorInCommand, static_cast<int>(code), g_state.commandWord);
     }
 }
 

@@ -1,11 +1,9 @@
 #include "script/reader.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
 
-#include "frontend/report.h"
-#include "script/command_result.h"
-#include "script/dispatch.h"
-#include "script/script_file.h"
 #include "script/script_state.h"
 
 namespace plovask {
@@ -18,13 +16,17 @@ constexpr int kCtrlZ = 26;
 // The next byte without taking it: a byte value, kEndOfFile or kReadFailed.
 int PeekByte(ScriptSource& source) {
     if (source.position == source.filled) {
+        if (source.file == nullptr) {
+            return kEndOfFile;
+        }
+        source.bytes = source.chunk;
         source.position = 0;
         source.filled = std::fread(source.chunk, 1, sizeof source.chunk, source.file);
         if (source.filled == 0) {
             return std::ferror(source.file) != 0 ? kReadFailed : kEndOfFile;
         }
     }
-    return source.chunk[source.position];
+    return source.bytes[source.position];
 }
 
 int TakeByte(ScriptSource& source) {
@@ -35,28 +37,16 @@ int TakeByte(ScriptSource& source) {
     return c;
 }
 
-bool IsCommentLine(const char* line) {
-    return line[0] == '#' || line[0] == ';' || (line[0] == '/' && line[1] == '/');
-}
-
-bool IsTrimmedAtEnd(char c) {
-    return c == '\n' || c == '\r' || c == ' ' || c == '\t';
-}
-
-void TrimLineEnd(char* line) {
-    std::size_t length = std::strlen(line);
-    while (length > 0 && IsTrimmedAtEnd(line[length - 1])) {
-        line[--length] = '\0';
-    }
-}
-
 // The common case: the whole line, up to its line feed, lies in the chunk
 // read ahead and holds no Ctrl-Z. It is found with memchr and copied at once.
 // False when the line runs past the chunk or holds a Ctrl-Z; nothing is
 // taken then, and the byte-by-byte path reads it.
 bool TakeLineInChunk(ScriptSource& source, std::size_t& count) {
-    const unsigned char* start = source.chunk + source.position;
     const std::size_t available = source.filled - source.position;
+    if (available == 0) {
+        return false;
+    }
+    const unsigned char* start = source.bytes + source.position;
     const void* lineFeed = std::memchr(start, '\n', available);
     if (lineFeed == nullptr) {
         return false;
@@ -79,7 +69,44 @@ LineRead Counted(std::size_t count) {
     return count > kLineMaxCharacters ? LineRead::kTooLong : LineRead::kLine;
 }
 
+bool IsFolder(std::FILE* file) {
+#ifdef _WIN32
+    struct _stat64 status {};
+    return _fstat64(_fileno(file), &status) == 0 && (status.st_mode & _S_IFDIR) != 0;
+#else
+    struct stat status {};
+    return fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
+#endif
+}
+
 }  // namespace
+
+bool OpenScriptFile(ScriptSource& source, const char* path) {
+    source.file = std::fopen(path, "rb");
+    if (source.file != nullptr && IsFolder(source.file)) {
+        std::fclose(source.file);
+        source.file = nullptr;
+    }
+    source.bytes = source.chunk;
+    source.position = source.filled = 0;
+    source.ended = false;
+    return source.file != nullptr;
+}
+
+void OpenScriptText(ScriptSource& source, std::string_view bytes) {
+    source.file = nullptr;
+    source.bytes = reinterpret_cast<const unsigned char*>(bytes.data());
+    source.position = 0;
+    source.filled = bytes.size();
+    source.ended = false;
+}
+
+void CloseScript(ScriptSource& source) {
+    if (source.file != nullptr) {
+        std::fclose(source.file);
+        source.file = nullptr;
+    }
+}
 
 LineRead ReadScriptLine(ScriptSource& source) {
     if (source.ended) {
@@ -122,47 +149,6 @@ LineRead ReadScriptLine(ScriptSource& source) {
         return LineRead::kEnd;
     }
     return Counted(count);
-}
-
-std::int32_t RunScript(const char* path) {
-    ScriptSource source{};
-    source.file = OpenScriptFile(path);
-    if (source.file == nullptr) {
-        Report("Can't open file %s", path);
-        return kScriptError;
-    }
-    g_state.lineNumber = 0;
-    std::int32_t result = kSuccess;
-    for (;;) {
-        const LineRead read = ReadScriptLine(source);
-        if (read == LineRead::kEnd) {
-            break;
-        }
-        if (read == LineRead::kReadError) {
-            Report("Can't read file %s", path);
-            result = kScriptError;
-            break;
-        }
-        ++g_state.lineNumber;
-        if (IsCommentLine(g_state.line)) {
-            continue;  // whatever its length
-        }
-        if (read == LineRead::kTooLong) {
-            Report("Line too long in line %u", g_state.lineNumber);
-            result = kScriptError;
-            break;
-        }
-        TrimLineEnd(g_state.line);
-        if (g_state.line[0] == '\0') {
-            continue;
-        }
-        result = DispatchLine();
-        if (result != kSuccess) {
-            break;
-        }
-    }
-    std::fclose(source.file);
-    return result;
 }
 
 }  // namespace plovask

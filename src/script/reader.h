@@ -1,22 +1,34 @@
-// Reads the script line by line and runs every line that is neither empty
-// nor a comment, until the first line that fails.
+// Reads the script's physical lines into the line buffer, by the tool's own
+// byte rules on every platform.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <cstdio>
+#include <string_view>
 
 namespace plovask {
 
-// The script as a stream of bytes, read a chunk at a time.
+// The script as a stream of bytes: a file read a chunk at a time, or a
+// script held in memory.
 struct ScriptSource {
     static constexpr std::size_t kChunkSize = 16384;
-    std::FILE* file;                   // open in binary mode
-    unsigned char chunk[kChunkSize];   // bytes read ahead
-    std::size_t position;              // next byte of chunk to hand out
-    std::size_t filled;                // bytes of chunk that hold data
-    bool ended;                        // end of file or Ctrl-Z seen: no more lines
+    std::FILE* file;                  // open in binary mode; null for a script in memory
+    const unsigned char* bytes;       // the chunk, or the script in memory
+    std::size_t position;             // next byte of bytes to hand out
+    std::size_t filled;               // bytes of bytes that hold data
+    bool ended;                       // end of file or Ctrl-Z seen: no more lines
+    unsigned char chunk[kChunkSize];  // bytes of the file read ahead
 };
+
+// Opens the script at path for reading in binary mode, so that the tool's
+// own byte rules apply on every platform. False when the path cannot be
+// opened or names a folder.
+[[nodiscard]] bool OpenScriptFile(ScriptSource& source, const char* path);
+
+// A script whose bytes the caller holds for as long as it is read.
+void OpenScriptText(ScriptSource& source, std::string_view bytes);
+
+void CloseScript(ScriptSource& source);
 
 enum class LineRead {
     kLine,       // a line stands in the line buffer
@@ -30,10 +42,5 @@ enum class LineRead {
 // an ordinary character, Ctrl-Z ends the script, and a NUL ends the line's
 // text though the bytes after it still count towards its length.
 [[nodiscard]] LineRead ReadScriptLine(ScriptSource& source);
-
-// Runs the script at path. Answers 0 when every line succeeded, -1 when the
-// script cannot be opened or read, and otherwise the result of the first line
-// that failed.
-[[nodiscard]] std::int32_t RunScript(const char* path);
 
 }  // namespace plovask

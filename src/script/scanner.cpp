@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "frontend/report.h"
+#include "script/messages.h"
+#include "script/report.h"
 #include "script/script_state.h"
 
 namespace plovask {
@@ -41,7 +42,7 @@ void ResetScanPosition() {
     g_state.scanPosition = 0;
 }
 
-bool NextToken(std::span<char> buffer) {
+Token NextToken(std::span<char> buffer) {
     const char* const line = g_state.line;
     const char* begin = line + SkipSeparators(g_state.scanPosition);
     const bool quoted = *begin == kQuote;
@@ -59,15 +60,15 @@ bool NextToken(std::span<char> buffer) {
     const auto length = static_cast<std::size_t>(end - begin);
     if (length >= buffer.size()) {
         // The scan position stays where it was.
-        Report("Token too long in line %u", g_state.lineNumber);
-        return false;
+        ReportAtLine(kTokenTooLong);
+        return Token::kTooLong;
     }
     std::memcpy(buffer.data(), begin, length);
     buffer[length] = '\0';
     // The one separator or closing quote that ended the token is consumed;
     // the end of the line never is.
     g_state.scanPosition = static_cast<std::uint32_t>(end - line) + (*end != '\0' ? 1u : 0u);
-    return length > 0;
+    return length > 0 ? Token::kFound : Token::kNone;
 }
 
 bool OnlyBlanksRemain() {

@@ -6,17 +6,22 @@
 
 namespace plovask {
 
+// What one scan found.
+enum class Token {
+    kFound,    // at least one character stands in the buffer
+    kNone,     // the end of the line, or an empty quoted token
+    kTooLong,  // did not fit, and has been reported (kTokenTooLong)
+};
+
 // Back to the first character of the line; only the dispatcher calls it.
 void ResetScanPosition();
 
 // Copies the next token into buffer, NUL-terminated, and consumes the one
 // blank, tab or closing quote that ended it. Tokens are separated by blanks
 // and tabs; a token that starts with a double quote runs to the next double
-// quote or the end of the line. Answers true only when at least one character
-// was copied. A token that does not fit (buffer.size() characters or more) is
-// reported as "Token too long", leaves the scan position where it was and
-// answers false, as does an empty quoted token or the end of the line.
-[[nodiscard]] bool NextToken(std::span<char> buffer);
+// quote or the end of the line. A token that does not fit (buffer.size()
+// characters or more) is reported and leaves the scan position where it was.
+[[nodiscard]] Token NextToken(std::span<char> buffer);
 
 // True when nothing but blanks and tabs is left on the line.
 [[nodiscard]] bool OnlyBlanksRemain();

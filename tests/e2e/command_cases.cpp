@@ -20,14 +20,6 @@ std::vector<std::string> MsnCalls(const std::string& controller, const std::stri
     return entryCalls;
 }
 
-std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
-    std::vector<std::string> joined;
-    for (const auto& part : parts) {
-        joined.insert(joined.end(), part.begin(), part.end());
-    }
-    return joined;
-}
-
 const char* const kTooLong = "Token too long in line 1\nMissing required parameter in line 1\n";
 
 const std::vector<Case> kCases = {
@@ -171,7 +163,7 @@ const std::vector<Case> kCases = {
      .stderrText = "API error 4 in command lockconfig in line 1\n", .calls = Bracket({"CfgLock(1)"})},
 };
 
-INSTANTIATE_TEST_SUITE_P(Commands, EndToEnd, testing::ValuesIn(kCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Commands, EndToEnd, testing::ValuesIn(kCases), CaseName<Case>);
 
 }  // namespace
 }  // namespace plovask_test

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "plovask_process.h"
+#include "support/process.h"
 #include "support/test_folder.h"
 
 namespace plovask_test {
@@ -23,10 +23,6 @@ std::vector<std::string> Bracket(std::vector<std::string> commandCalls) {
     calls.push_back("CfgEnd()");
     calls.push_back("CfgClose()");
     return calls;
-}
-
-std::string CaseName(const testing::TestParamInfo<Case>& info) {
-    return info.param.name;
 }
 
 namespace {

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/cases.h"
+
 namespace plovask_test {
 
 using Files = std::vector<std::pair<std::string, std::string>>;  // name, bytes
@@ -35,10 +37,6 @@ struct Case {
 // commands' calls and ended and closed it.
 std::vector<std::string> Bracket(std::vector<std::string> commandCalls);
 
-inline std::string Repeat(char c, std::size_t count) {
-    return std::string(count, c);
-}
-
 // The usage text, as the tool prints it.
 extern const char* const kUsageText;
 
@@ -48,7 +46,5 @@ inline void PrintTo(const Case& c, std::ostream* out) {
 }
 
 class EndToEnd : public testing::TestWithParam<Case> {};
-
-std::string CaseName(const testing::TestParamInfo<Case>& info);
 
 }  // namespace plovask_test

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "e2e_case.h"
-#include "plovask_process.h"
+#include "support/process.h"
 #include "support/test_folder.h"
 
 namespace plovask_test {

@@ -92,7 +92,7 @@ const std::vector<Case> kCases = {
      .calls = Bracket({R"(CfgTargetUse("a"))"}), .windowsStatus = -5},
 };
 
-INSTANTIATE_TEST_SUITE_P(RunSequence, EndToEnd, testing::ValuesIn(kCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(RunSequence, EndToEnd, testing::ValuesIn(kCases), CaseName<Case>);
 
 }  // namespace
 }  // namespace plovask_test

@@ -106,7 +106,7 @@ const std::vector<Case> kCases = {
      .stderrText = "Too many parameters in line 1\n", .calls = Bracket({})},
 };
 
-INSTANTIATE_TEST_SUITE_P(Script, EndToEnd, testing::ValuesIn(kCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Script, EndToEnd, testing::ValuesIn(kCases), CaseName<Case>);
 
 }  // namespace
 }  // namespace plovask_test

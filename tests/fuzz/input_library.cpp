@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "api/trevanix.h"
+#include "trevanix.h"
 
 namespace plovask_fuzz {
 namespace {

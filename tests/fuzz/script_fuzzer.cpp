@@ -12,8 +12,6 @@
 //
 // Input: one byte n, then n % 32 bytes that plan the library's answers, then
 // the script.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -26,6 +24,7 @@
 
 #include "frontend/run_sequence.h"
 #include "input_library.h"
+#include "script/messages.h"
 #include "script/script_state.h"
 
 namespace {
@@ -85,26 +84,6 @@ bool Matches(std::string_view line, std::string_view format, const std::vector<s
     return line.empty();
 }
 
-struct Message {
-    std::string_view format;
-    bool namesLine;
-};
-
-constexpr Message kMessages[] = {
-    {"Can't open file %s", false},
-    {"Can't read file %s", false},
-    {"Line too long in line %u", true},
-    {"Token too long in line %u", true},
-    {"Unknown command %s in line %u", true},
-    {"Missing required parameter in line %u", true},
-    {"Too many parameters in line %u", true},
-    {"Expecting bool parameter in line %u", true},
-    {"Expecting numeric parameter in line %u", true},
-    {"Use NONE, PAP or CHAP as authentication parameter in line %u", true},
-    {"API error %d in command %s in line %u", true},
-    {"API error %d at end of configuration", false},
-};
-
 // The one silent failure: the stopping line's first token is "" or a lone ".
 bool FirstTokenIsEmptyQuote() {
     const char* c = plovask::g_state.line;
@@ -127,9 +106,10 @@ void CheckRun(std::string_view script, const std::string& path, std::int32_t res
         }
         const std::string_view line(output.data() + start, end - start);
         bool known = false;
-        for (const Message& message : kMessages) {
+        for (const plovask::MessageText& message : plovask::kMessages) {
             std::vector<long long> numbers;
-            if (!Matches(line, message.format, texts, numbers)) {
+            const std::string format = std::string(message.format) + (message.namesLine ? " in line %u" : "");
+            if (!Matches(line, format, texts, numbers)) {
                 continue;
             }
             known = true;
@@ -137,7 +117,7 @@ void CheckRun(std::string_view script, const std::string& path, std::int32_t res
                 (numbers.back() != plovask::g_state.lineNumber || numbers.back() < 1 || numbers.back() > lines)) {
                 Violated("a message names the line the run stopped at, and it exists", output);
             }
-            if (message.format.substr(0, 9) == "API error" && numbers.front() != result) {
+            if (format.rfind("API error", 0) == 0 && numbers.front() != result) {
                 Violated("an API error message names the run's result", output);
             }
             break;
@@ -156,10 +136,8 @@ void CheckRun(std::string_view script, const std::string& path, std::int32_t res
     }
 }
 
-const std::string& ScriptPath() {
-    static const std::string path = "/tmp/plovask-fuzz-" + std::to_string(getpid()) + ".cfg";
-    return path;
-}
+// The name the script's messages give it; no file is written.
+constexpr const char* kScriptName = "fuzzed.cfg";
 
 }  // namespace
 
@@ -171,22 +149,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     plovask_fuzz::PlanAnswers(std::span(data + 1, answerCount));
     const std::string_view script(reinterpret_cast<const char*>(data + 1 + answerCount), size - 1 - answerCount);
 
-    const std::string& path = ScriptPath();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(script.data(), 1, script.size(), file);
-    std::fclose(file);
-
     char* output = nullptr;
     std::size_t outputSize = 0;
     std::FILE* diagnostics = open_memstream(&output, &outputSize);
     plovask::g_state = {};
     plovask::g_state.diagnostics = diagnostics;
-    const std::int32_t result = plovask::RunConfiguration(path.c_str());
+    const std::int32_t result = plovask::RunConfigurationText(script, kScriptName);
     plovask::g_state.diagnostics = nullptr;
     std::fclose(diagnostics);
     const std::string text(output, outputSize);
     std::free(output);
 
-    CheckRun(script, path, result, text);
+    CheckRun(script, kScriptName, result, text);
     return 0;
 }

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "e2e/plovask_process.h"
+#include "support/process.h"
 #include "support/test_folder.h"
 
 namespace plovask_test {

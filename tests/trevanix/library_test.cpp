@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "answers.h"
-#include "api/trevanix.h"
+#include "trevanix.h"
 #include "store_format.h"
 #include "store_test_support.h"
+#include "support/cases.h"
 
 namespace trevanix_test {
 namespace {
@@ -73,13 +74,7 @@ Step SetFlag(std::uint32_t attribute, std::int32_t value, std::int32_t answer) {
             [=] { return CfgSetFlag(attribute, value); }, answer};
 }
 
-std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts) {
-    std::vector<Step> joined;
-    for (const auto& part : parts) {
-        joined.insert(joined.end(), part.begin(), part.end());
-    }
-    return joined;
-}
+using plovask_test::Join;
 
 const std::vector<Step> kBegun = {Open(kOk), Begin(kOk)};
 
@@ -242,11 +237,7 @@ TEST_P(LibraryTest, Answers) {
     }
 }
 
-std::string CaseName(const testing::TestParamInfo<LibraryCase>& info) {
-    return info.param.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Calls, LibraryTest, testing::ValuesIn(kCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Calls, LibraryTest, testing::ValuesIn(kCases), plovask_test::CaseName<LibraryCase>);
 
 TEST(LibraryReleaseTest, TellsWhetherAnythingWasReleased) {
     const StoreFolder folder("Release");

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "script/scanner.h"
-#include "script_fixture.h"
+#include "support/script_fixture.h"
 
 namespace plovask_test {
 namespace {
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Words, ParseBoolTest, testing::ValuesIn(kBoolCases));
 TEST(ParameterMessagesTest, ApiErrorNamesTheWordAsWritten) {
     ScriptFixture fixture;
     ScriptFixture::SetLine("targetUSE x", 4294967295u);
-    ASSERT_TRUE(plovask::NextToken(plovask::g_state.commandWord));
+    ASSERT_EQ(plovask::NextToken(plovask::g_state.commandWord), plovask::Token::kFound);
     plovask::ReportApiError(0);
     plovask::ReportApiError(-2147483647 - 1);
     EXPECT_EQ(fixture.Reported(), "API error -2147483648 in command targetUSE in line 4294967295\n");

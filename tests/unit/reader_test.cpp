@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "script_fixture.h"
+#include "support/cases.h"
+#include "support/script_fixture.h"
 
 namespace plovask_test {
 namespace {
@@ -51,10 +52,6 @@ std::vector<Read> ReadAll(const std::string& bytes) {
             return reads;
         }
     }
-}
-
-std::string Repeat(char c, std::size_t count) {
-    return std::string(count, c);
 }
 
 const std::vector<ReaderCase> kReaderCases = {

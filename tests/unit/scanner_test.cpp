@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "script_fixture.h"
+#include "support/cases.h"
+#include "support/script_fixture.h"
 
 namespace plovask_test {
 namespace {
@@ -56,7 +57,7 @@ TEST_P(ScannerTest, Tokens) {
     ScriptFixture::SetLine(GetParam().line, 7);
     for (const Scan& scan : GetParam().scans) {
         std::vector<char> buffer(scan.capacity, 'X');
-        const bool found = NextToken(buffer);
+        const bool found = NextToken(buffer) == plovask::Token::kFound;
         ASSERT_EQ(found, scan.found) << "token " << scan.token;
         if (found) {
             EXPECT_EQ(std::string(buffer.data()), scan.token);
@@ -70,11 +71,12 @@ INSTANTIATE_TEST_SUITE_P(Lines, ScannerTest, testing::ValuesIn(kScanCases),
 
 TEST(ScannerTest, OnlyBlanksRemain) {
     ScriptFixture fixture;
+    char word[60];
     ScriptFixture::SetLine("a \t ");
-    ASSERT_TRUE(NextToken(plovask::g_state.parameter));
+    ASSERT_EQ(NextToken(word), plovask::Token::kFound);
     EXPECT_TRUE(plovask::OnlyBlanksRemain());
     ScriptFixture::SetLine("a \"\"");
-    ASSERT_TRUE(NextToken(plovask::g_state.parameter));
+    ASSERT_EQ(NextToken(word), plovask::Token::kFound);
     EXPECT_FALSE(plovask::OnlyBlanksRemain());
 }
 

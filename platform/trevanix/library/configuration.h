@@ -10,11 +10,15 @@
 #include <string>
 #include <string_view>
 
+#include "trevanix.h"
+
 namespace trevanix {
 
-inline constexpr std::size_t kNameMax = 99;
-inline constexpr std::size_t kEntryCount = 4;
-inline constexpr std::uint32_t kAuthLargest = 2;  // none, PAP, CHAP
+// The interface's limits, as the library's containers count them.
+inline constexpr std::size_t kNameMax = CFG_TEXT_LONGEST;
+inline constexpr std::size_t kEntryCount = CFG_ENTRY_COUNT;
+inline constexpr std::size_t kMsnLongest = CFG_MSN_LONGEST;
+inline constexpr std::uint32_t kAuthLargest = AUTH_CHAP;  // none, PAP, CHAP
 
 struct Target {
     std::string name{};  // as first created
@@ -64,17 +68,15 @@ struct TextAttribute {
 };
 
 inline constexpr std::array<TextAttribute, 5> kTextAttributes{{
-    {120, &Target::isdnNumber, 24, "isdn-number", "ISDN number", "TargetSetISDNNumber", false},
-    {121, &Target::username, 99, "username", "User name", "TargetSetUsername", false},
-    {122, &Target::outboundPassword, 99, "outbound-password", "Outbound password",
+    {ATTR_ISDN_NUMBER, &Target::isdnNumber, CFG_ISDN_NUMBER_LONGEST, "isdn-number", "ISDN number", "TargetSetISDNNumber", false},
+    {ATTR_USERNAME, &Target::username, CFG_TEXT_LONGEST, "username", "User name", "TargetSetUsername", false},
+    {ATTR_OUTBOUND_PASSWORD, &Target::outboundPassword, CFG_TEXT_LONGEST, "outbound-password", "Outbound password",
      "TargetSetOutboundPassword", true},
-    {124, &Target::remoteSystemId, 99, "remote-system-id", "Remote system id", "TargetSetRemoteSystemId",
+    {ATTR_REMOTE_SYSTEM_ID, &Target::remoteSystemId, CFG_TEXT_LONGEST, "remote-system-id", "Remote system id", "TargetSetRemoteSystemId",
      false},
-    {125, &Target::inboundPassword, 99, "inbound-password", "Inbound password", "TargetSetInboundPassword",
+    {ATTR_INBOUND_PASSWORD, &Target::inboundPassword, CFG_TEXT_LONGEST, "inbound-password", "Inbound password", "TargetSetInboundPassword",
      true},
 }};
-
-inline constexpr std::size_t kMsnLongest = 14;
 
 // The text attribute with this id, if it is one.
 const TextAttribute* FindTextAttribute(std::uint32_t id);

@@ -1,4 +1,4 @@
-#include "plovask_process.h"
+#include "support/process.h"
 
 #include <fcntl.h>
 #include <signal.h>

@@ -5,8 +5,8 @@
 #include <exception>
 
 #include "answers.h"
-#include "api/trevanix.h"
-#include "configuration_calls.h"
+#include "trevanix.h"
+#include "configuration_operations.h"
 #include "session.h"
 
 namespace {

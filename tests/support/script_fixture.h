@@ -1,14 +1,20 @@
-// Puts a line into the script state and collects what the tool reports.
+// The tool in-process: a line put into the script state, or a whole script
+// given as a string and run between the opening and closing calls against the
+// recording fake; and what the tool reports meanwhile.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "frontend/run_sequence.h"
 #include "script/script_state.h"
+#include "support/fake_trevanix.h"
 
 namespace plovask_test {
 
@@ -51,10 +57,20 @@ private:
     std::FILE* diagnostics_;
 };
 
-// Names the instances of a table of cases by their name field.
-template <class Case>
-std::string CaseName(const testing::TestParamInfo<Case>& info) {
-    return info.param.name;
+// What a script run in-process shows.
+struct ScriptRun {
+    std::int32_t result;             // the run's result, before it becomes an exit status
+    std::string messages;            // everything reported
+    std::vector<std::string> calls;  // the fake library's calls, in order
+};
+
+// Runs script as the file script.cfg would run, with the fake library
+// answering plan (in the form of FAKE_TREVANIX_PLAN).
+inline ScriptRun RunScriptString(std::string_view script, const std::string& plan = "") {
+    ScriptFixture fixture;
+    fake_trevanix::Reset(plan);
+    const std::int32_t result = plovask::RunConfigurationText(script, "script.cfg");
+    return {result, fixture.Reported(), fake_trevanix::Calls()};
 }
 
 }  // namespace plovask_test

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "api/trevanix.h"
+#include "trevanix.h"
 
 namespace trevanix {
 

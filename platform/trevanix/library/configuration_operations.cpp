@@ -1,9 +1,9 @@
-#include "configuration_calls.h"
+#include "configuration_operations.h"
 
 #include <cstring>
 
 #include "answers.h"
-#include "api/trevanix.h"
+#include "trevanix.h"
 
 namespace trevanix {
 namespace {
@@ -43,6 +43,23 @@ std::int32_t SetEntryMsn(Session& s, const char* text) {
 }
 
 }  // namespace
+
+// An entry written with the controller and MSN that another entry already
+// holds is folded into that one when it is released, so that applying a
+// script again does not fill the entries with copies.
+bool ReleaseSelection(Session& s) {
+    const Selection released = s.selection;
+    if (released == Selection::kEntry) {
+        Entry& entry = s.configuration.entries[s.entry];
+        for (std::size_t other = 0; other < kEntryCount && entry.taken; ++other) {
+            if (other != s.entry && s.configuration.entries[other] == entry) {
+                entry = Entry{};
+            }
+        }
+    }
+    s.selection = Selection::kNone;
+    return released != Selection::kNone;
+}
 
 std::int32_t SetLock(Session& s, std::int32_t flag) {
     if (flag != 0 && flag != 1) {

@@ -36,7 +36,4 @@ std::int32_t BeginSession(Session& s);
 std::int32_t EndSession(Session& s);
 std::int32_t CloseSession(Session& s);
 
-// Ends the selection; true when something was selected.
-bool ReleaseSelection(Session& s);
-
 }  // namespace trevanix

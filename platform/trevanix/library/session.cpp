@@ -7,7 +7,8 @@
 #include <utility>
 
 #include "answers.h"
-#include "api/trevanix.h"
+#include "trevanix.h"
+#include "configuration_operations.h"
 #include "store_format.h"
 
 namespace trevanix {
@@ -108,23 +109,6 @@ std::int32_t CloseSession(Session& s) {
     Reset(s);  // changes without CfgEnd are forgotten
     s.phase = Phase::kClosed;
     return kOk;
-}
-
-// An entry written with the controller and MSN that another entry already
-// holds is folded into that one, so that applying a script again does not
-// fill the entries with copies.
-bool ReleaseSelection(Session& s) {
-    const Selection released = s.selection;
-    if (released == Selection::kEntry) {
-        Entry& entry = s.configuration.entries[s.entry];
-        for (std::size_t other = 0; other < kEntryCount && entry.taken; ++other) {
-            if (other != s.entry && s.configuration.entries[other] == entry) {
-                entry = Entry{};
-            }
-        }
-    }
-    s.selection = Selection::kNone;
-    return released != Selection::kNone;
 }
 
 }  // namespace trevanix

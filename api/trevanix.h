@@ -1,5 +1,7 @@
 /* The configuration library's interface: the thirteen operations the tool
- * calls, their ordinals, the attribute ids and the authentication values.
+ * calls, the attribute ids, the longest texts and the authentication values.
+ * The ordinals under which TREVANIX.dll exports the operations are stated in
+ * trevanix-x86.def and trevanix-x64.def beside this file.
  *
  * On Windows the library is TREVANIX.dll, bound by ordinal in the platform's
  * standard calling convention; elsewhere it is any shared library with the
@@ -32,36 +34,29 @@
 extern "C" {
 #endif
 
-/* Ordinals under which TREVANIX.dll exports the operations. */
-enum TrevanixOrdinal {
-    ORDINAL_CFG_OPEN = 100,
-    ORDINAL_CFG_CLOSE = 101,
-    ORDINAL_CFG_BEGIN = 110,
-    ORDINAL_CFG_END = 111,
-    ORDINAL_CFG_LOCK = 112,
-    ORDINAL_CFG_TARGET_UNUSE = 120,
-    ORDINAL_CFG_TARGET_DELETE = 121,
-    ORDINAL_CFG_SET_STRING = 131,
-    ORDINAL_CFG_SET_NUMBER = 133,
-    ORDINAL_CFG_SET_FLAG = 135,
-    ORDINAL_CFG_TARGET_CREATE = 150,
-    ORDINAL_CFG_TARGET_USE = 151,
-    ORDINAL_CFG_USE_ENTRY = 181
-};
-
 /* What CfgSetString, CfgSetNumber and CfgSetFlag write. Ids 100 and 101
  * apply to the entry selected with CfgUseEntry, 120 to 126 to the target
  * selected with CfgTargetUse. */
 enum TrevanixAttribute {
     ATTR_CONTROLLER = 100,        /* number */
-    ATTR_MSN = 101,               /* text, at most 14 characters */
-    ATTR_ISDN_NUMBER = 120,       /* text, at most 24 characters */
-    ATTR_USERNAME = 121,          /* text, at most 99 characters */
-    ATTR_OUTBOUND_PASSWORD = 122, /* text, at most 99 characters */
+    ATTR_MSN = 101,               /* text, at most CFG_MSN_LONGEST characters */
+    ATTR_ISDN_NUMBER = 120,       /* text, at most CFG_ISDN_NUMBER_LONGEST characters */
+    ATTR_USERNAME = 121,          /* text, at most CFG_TEXT_LONGEST characters */
+    ATTR_OUTBOUND_PASSWORD = 122, /* text, at most CFG_TEXT_LONGEST characters */
     ATTR_INBOUND_AUTH = 123,      /* number, one of the AUTH_ values */
-    ATTR_REMOTE_SYSTEM_ID = 124,  /* text, at most 99 characters */
-    ATTR_INBOUND_PASSWORD = 125,  /* text, at most 99 characters */
+    ATTR_REMOTE_SYSTEM_ID = 124,  /* text, at most CFG_TEXT_LONGEST characters */
+    ATTR_INBOUND_PASSWORD = 125,  /* text, at most CFG_TEXT_LONGEST characters */
     ATTR_ACTIVE = 126             /* flag, 0 or 1 */
+};
+
+/* The longest texts the library takes, in characters, without the
+ * terminating NUL, and the number of MSN entries that CfgUseEntry numbers
+ * from 1. */
+enum TrevanixLimit {
+    CFG_TEXT_LONGEST = 99,        /* a target name, and the text attributes not named below */
+    CFG_ISDN_NUMBER_LONGEST = 24, /* ATTR_ISDN_NUMBER */
+    CFG_MSN_LONGEST = 14,         /* ATTR_MSN */
+    CFG_ENTRY_COUNT = 4
 };
 
 /* Values of ATTR_INBOUND_AUTH. */

@@ -1,5 +1,6 @@
-// The operations that select in, and change, the configuration of a begun
-// session. Each answers one of the codes in answers.h.
+// The operations on the configuration of a begun session: selecting a target
+// or an MSN entry, changing what is selected, and the lock. Each answers one
+// of the codes in answers.h.
 #pragma once
 
 #include <cstdint>
@@ -17,5 +18,9 @@ std::int32_t UseEntry(Session& s, std::int32_t index);
 std::int32_t SetString(Session& s, std::uint32_t attribute, const char* text);
 std::int32_t SetNumber(Session& s, std::uint32_t attribute, std::uint32_t value);
 std::int32_t SetFlag(Session& s, std::uint32_t attribute, std::int32_t value);
+
+// Ends the selection, as every new selection and the end of the
+// configuration do; true when something was selected.
+bool ReleaseSelection(Session& s);
 
 }  // namespace trevanix

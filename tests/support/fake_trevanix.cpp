@@ -22,14 +22,18 @@
 #include <sstream>
 #include <string>
 
-#include "api/trevanix.h"
+#include <vector>
+
+#include "support/fake_trevanix.h"
+#include "trevanix.h"
 
 namespace {
 
-std::map<std::string, std::deque<int32_t>> LoadPlan() {
-    std::map<std::string, std::deque<int32_t>> plan;
-    const char* text = std::getenv("FAKE_TREVANIX_PLAN");
-    std::istringstream words(text != nullptr ? text : "");
+using Plan = std::map<std::string, std::deque<int32_t>>;
+
+Plan ParsePlan(const std::string& text) {
+    Plan plan;
+    std::istringstream words(text);
     std::string word;
     while (words >> word) {
         const auto equals = word.find('=');
@@ -42,9 +46,24 @@ std::map<std::string, std::deque<int32_t>> LoadPlan() {
     return plan;
 }
 
+// What the library has been told and what it has been asked: the plan from
+// the environment until an in-process test sets one.
+struct Recorder {
+    Plan plan;
+    std::vector<std::string> calls;
+    long count = 0;
+};
+
+Recorder& TheRecorder() {
+    static Recorder recorder = [] {
+        const char* text = std::getenv("FAKE_TREVANIX_PLAN");
+        return Recorder{ParsePlan(text != nullptr ? text : ""), {}, 0};
+    }();
+    return recorder;
+}
+
 int32_t Answer(const std::string& operation) {
-    static std::map<std::string, std::deque<int32_t>> plan = LoadPlan();
-    auto& answers = plan[operation];
+    auto& answers = TheRecorder().plan[operation];
     if (answers.empty()) {
         return 0;
     }
@@ -114,14 +133,16 @@ void ActAfter(long) {}
 #endif
 
 int32_t Call(const std::string& operation, const std::string& arguments) {
-    static long calls = 0;
+    Recorder& recorder = TheRecorder();
+    const std::string call = operation + "(" + arguments + ")";
+    recorder.calls.push_back(call);
     if (const char* log = std::getenv("FAKE_TREVANIX_LOG")) {
         if (std::FILE* file = std::fopen(log, "ab")) {
-            std::fprintf(file, "%s(%s)\n", operation.c_str(), arguments.c_str());
+            std::fprintf(file, "%s\n", call.c_str());
             std::fclose(file);
         }
     }
-    ActAfter(++calls);
+    ActAfter(++recorder.count);
     return Answer(operation);
 }
 
@@ -130,6 +151,18 @@ std::string Numbers(long long first, long long second) {
 }
 
 }  // namespace
+
+namespace fake_trevanix {
+
+void Reset(const std::string& plan) {
+    TheRecorder() = Recorder{ParsePlan(plan), {}, 0};
+}
+
+std::vector<std::string> Calls() {
+    return TheRecorder().calls;
+}
+
+}  // namespace fake_trevanix
 
 extern "C" {
 
